@@ -1,0 +1,71 @@
+#include "convert/converter_model.h"
+
+#include "convert/dispatch.h"
+#include "core/number_text.h"
+#include "registry/std_units.h"
+
+namespace vaneko::convert {
+
+ConverterModel::ConverterModel() {
+  registry::EnsureStandardUnits();
+  // The layout's lists: the four French temperature units, nothing selected.
+  const auto units = catalogue::FromList(0, catalogue::Language::French);
+  Index1Items.assign(units.begin(), units.end());
+  Index2Items = Index1Items;
+}
+
+void ConverterModel::DoConvert() {
+  if (Nombre1.empty()) Nombre1 = "0";
+  if (Result.empty()) Result = "0";
+  NumberFreshEntry = true;
+  const Extended parsed = ReadNumber(Nombre1);
+  ConversionValue = NarrowToDouble(parsed);
+
+  const PairFormula formula = CategoryFormula(TabIndex);
+  if (TabIndex < 0 || TabIndex >= catalogue::kCategoryCount) return;
+  const int i = Index1Selected;
+  const int j = Index2Selected;
+  if (TabIndex != catalogue::kKitchenTab && i == j) {
+    Result = FormatNumber(ConversionValue);
+    return;
+  }
+  if (formula == nullptr) return;
+  const double value = ConversionValue;
+  const auto converted = Guarded([&] { return formula(i, j, value); });
+  if (converted) Result = FormatNumber(*converted);
+}
+
+void ConverterModel::TabControl1Change() {
+  if (TabIndex < 0 || TabIndex >= catalogue::kCategoryCount) return;
+  if (DisplayLanguage != 0 && DisplayLanguage != 1) return;
+  const auto from = catalogue::FromList(TabIndex, CurrentLanguage());
+  Index1Items.assign(from.begin(), from.end());
+  if (TabIndex == catalogue::kKitchenTab) {
+    const auto to = catalogue::ToList(TabIndex, CurrentLanguage());
+    Index2Items.assign(to.begin(), to.end());
+  } else {
+    Index2Items = Index1Items;
+  }
+  Index1Selected = -1;
+  Index2Selected = -1;
+}
+
+void ConverterModel::SelectTab(int tab) {
+  if (tab < 0 || tab >= catalogue::kCategoryCount) return;
+  TabIndex = tab;
+  TabControl1Change();
+}
+
+void ConverterModel::SelectFrom(int position) {
+  if (position < -1 || position >= static_cast<int>(Index1Items.size())) return;
+  Index1Selected = position;
+  DoConvert();
+}
+
+void ConverterModel::SelectTo(int position) {
+  if (position < -1 || position >= static_cast<int>(Index2Items.size())) return;
+  Index2Selected = position;
+  DoConvert();
+}
+
+}  // namespace vaneko::convert

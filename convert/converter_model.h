@@ -1,0 +1,53 @@
+// The converter half of the main window as plain data: the number and result fields, the tab,
+// the two unit lists and the module-level values the conversion handler keeps.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "catalogue/catalogue.h"
+
+namespace vaneko::convert {
+
+class ConverterModel {
+ public:
+  ConverterModel();
+
+  // Field texts.
+  std::string Nombre1;  // the number to convert
+  std::string Result;   // the converted number
+
+  // The tab control and the two lists (-1: no selection).
+  int TabIndex = 0;
+  std::vector<std::string_view> Index1Items;
+  std::vector<std::string_view> Index2Items;
+  int Index1Selected = -1;
+  int Index2Selected = -1;
+
+  // 0 French, 1 English; written only by the language keys.
+  int DisplayLanguage = 0;
+  // Set: the next key for Nombre1 empties it first.
+  bool NumberFreshEntry = true;
+  // The parsed number of the last conversion that got past parsing.
+  double ConversionValue = 0;
+
+  // The click handler of both lists and of "Calculer": parses Nombre1, runs the pair's formula
+  // and writes Result. Throws the parse error or an arithmetic fault; whatever it wrote before
+  // stays written.
+  void DoConvert();
+
+  // Refills both lists for the current tab and language, with nothing selected.
+  void TabControl1Change();
+
+  // User actions on the controls, as the window reports them.
+  void SelectTab(int tab);         // a click on a tab: changes TabIndex, then TabControl1Change
+  void SelectFrom(int position);   // a selection in Index1, then DoConvert
+  void SelectTo(int position);     // a selection in Index2, then DoConvert
+
+  catalogue::Language CurrentLanguage() const {
+    return DisplayLanguage == 1 ? catalogue::Language::English : catalogue::Language::French;
+  }
+};
+
+}  // namespace vaneko::convert

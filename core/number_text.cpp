@@ -1,0 +1,163 @@
+#include "core/number_text.h"
+
+#include <array>
+#include <charconv>
+#include <cmath>
+#include <cstdlib>
+
+#include "core/errors.h"
+
+namespace vaneko {
+
+namespace {
+
+constexpr int kMaxExponent = 500;  // exponent digits are read while the value stays below this
+constexpr int kSignificantDigits = 15;
+
+bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+
+// Parses `text` into a normalised ASCII form "[-]digits.digitsE[-]exp" that the
+// locale-independent std::from_chars reads. Returns false when the text is not a number.
+bool Normalise(std::string_view text, std::string& ascii) {
+  std::size_t pos = 0;
+  const std::size_t n = text.size();
+  while (pos < n && text[pos] == ' ') ++pos;
+  bool negative = false;
+  if (pos < n && (text[pos] == '+' || text[pos] == '-')) negative = text[pos++] == '-';
+  std::string mantissa;
+  bool sawComma = false;
+  bool sawDigit = false;
+  for (; pos < n; ++pos) {
+    const char c = text[pos];
+    if (IsDigit(c)) {
+      mantissa += c;
+      sawDigit = true;
+    } else if (c == ',' && !sawComma) {
+      mantissa += '.';
+      sawComma = true;
+    } else {
+      break;
+    }
+  }
+  if (!sawDigit && !sawComma) return false;
+  if (!sawDigit) mantissa = "0";  // "," alone reads as 0
+  int exponent = 0;
+  bool negativeExponent = false;
+  if (pos < n && (text[pos] == 'E' || text[pos] == 'e')) {
+    ++pos;
+    if (pos < n && (text[pos] == '+' || text[pos] == '-')) negativeExponent = text[pos++] == '-';
+    while (pos < n && IsDigit(text[pos]) && exponent * 10 + (text[pos] - '0') < kMaxExponent) {
+      exponent = exponent * 10 + (text[pos] - '0');
+      ++pos;
+    }
+  }
+  while (pos < n && text[pos] == ' ') ++pos;
+  if (pos != n) return false;
+  ascii.clear();
+  if (negative) ascii += '-';
+  if (mantissa.front() == '.') ascii += '0';
+  ascii += mantissa;
+  if (ascii.back() == '.') ascii += '0';
+  ascii += 'e';
+  if (negativeExponent) ascii += '-';
+  ascii += std::to_string(exponent);
+  return true;
+}
+
+}  // namespace
+
+bool TryReadNumber(std::string_view text, Extended& value) {
+  std::string ascii;
+  if (!Normalise(text, ascii)) return false;
+  Extended parsed = 0;
+  const auto [end, ec] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), parsed);
+  // Out of range can only mean a value too small for the extended format: it becomes zero.
+  if (ec == std::errc::result_out_of_range) {
+    if (std::abs(parsed) > 1) return false;
+  } else if (ec != std::errc() || end != ascii.data() + ascii.size()) {
+    return false;
+  }
+  value = parsed;
+  return true;
+}
+
+Extended ReadNumber(std::string_view text) {
+  Extended value = 0;
+  if (!TryReadNumber(text, value)) throw InvalidFloat(text);
+  return value;
+}
+
+std::int32_t ReadInteger(std::string_view text) {
+  std::size_t pos = 0;
+  while (pos < text.size() && text[pos] == ' ') ++pos;
+  bool negative = false;
+  if (pos < text.size() && (text[pos] == '+' || text[pos] == '-')) negative = text[pos++] == '-';
+  if (pos == text.size()) throw InvalidInteger(text);
+  std::int64_t magnitude = 0;
+  for (; pos < text.size(); ++pos) {
+    if (!IsDigit(text[pos])) throw InvalidInteger(text);
+    magnitude = magnitude * 10 + (text[pos] - '0');
+    if (magnitude > std::int64_t{1} << 31) throw InvalidInteger(text);
+  }
+  const std::int64_t value = negative ? -magnitude : magnitude;
+  if (value > INT32_MAX) throw InvalidInteger(text);
+  return static_cast<std::int32_t>(value);
+}
+
+std::string FormatNumber(Extended value) {
+  if (std::isnan(value)) return "NAN";
+  if (std::isinf(value)) return value < 0 ? "-INF" : "INF";
+  if (value == 0) return "0";
+  // 41 significant digits are exact enough to round to 15 with a half away from zero.
+  std::array<char, 96> buf{};
+  const auto res =
+      std::to_chars(buf.data(), buf.data() + buf.size(), std::abs(value), std::chars_format::scientific, 40);
+  const std::string_view sci(buf.data(), static_cast<std::size_t>(res.ptr - buf.data()));
+  const std::size_t ePos = sci.find('e');
+  std::string digits;
+  for (char c : sci.substr(0, ePos))
+    if (IsDigit(c)) digits += c;
+  int e = std::atoi(std::string(sci.substr(ePos + 1)).c_str()) + 1;  // value = 0.d1d2.. * 10^e
+
+  std::string kept = digits.substr(0, kSignificantDigits);
+  if (digits[kSignificantDigits] >= '5') {
+    int i = kSignificantDigits - 1;
+    while (i >= 0 && kept[i] == '9') kept[i--] = '0';
+    if (i < 0) {
+      kept.insert(kept.begin(), '1');
+      kept.pop_back();
+      ++e;
+    } else {
+      ++kept[i];
+    }
+  }
+  while (kept.size() > 1 && kept.back() == '0') kept.pop_back();
+
+  std::string out;
+  if (value < 0) out += '-';
+  if (e >= -3 && e <= 15) {
+    if (e <= 0) {
+      out += "0,";
+      out.append(static_cast<std::size_t>(-e), '0');
+      out += kept;
+    } else if (kept.size() <= static_cast<std::size_t>(e)) {
+      out += kept;
+      out.append(static_cast<std::size_t>(e) - kept.size(), '0');
+    } else {
+      out += kept.substr(0, static_cast<std::size_t>(e));
+      out += ',';
+      out += kept.substr(static_cast<std::size_t>(e));
+    }
+  } else {
+    out += kept[0];
+    if (kept.size() > 1) {
+      out += ',';
+      out += kept.substr(1);
+    }
+    out += 'E';
+    out += std::to_string(e - 1);
+  }
+  return out;
+}
+
+}  // namespace vaneko

@@ -1,0 +1,30 @@
+// The one number notation of the system: the text of a single-line field, with the decimal
+// comma whatever the process locale says.
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "core/fp_faults.h"
+
+namespace vaneko {
+
+// Reads optional blanks, an optional sign, decimal digits with at most one comma (at least one
+// digit or the comma), an optional exponent ("E" or "e", an optional sign, digits read while
+// the exponent stays below 500; a letter without digits is exponent 0) and optional blanks.
+// Throws EConvertError "'text' is not a valid floating point value" for anything else.
+Extended ReadNumber(std::string_view text);
+
+// Like ReadNumber, but reports failure instead of throwing.
+bool TryReadNumber(std::string_view text, Extended& value);
+
+// Reads optional leading blanks, an optional sign and decimal digits forming a 32-bit signed
+// whole number. Throws EConvertError "'text' is not a valid integer value" otherwise.
+std::int32_t ReadInteger(std::string_view text);
+
+// The general format with 15 significant digits, a half rounded away from zero: fixed
+// notation for 1E-4 <= |value| < 1E15, otherwise "d,dddE[-]x"; zero (of either sign) is "0".
+std::string FormatNumber(Extended value);
+
+}  // namespace vaneko

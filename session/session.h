@@ -1,0 +1,77 @@
+// The whole state of the main window, both halves, as plain data with the window's handlers.
+// Anything a user can do in the window can be done here without a screen: the Qt window and
+// the command line only copy texts in, call a handler and show the texts that come back.
+#pragma once
+
+#include <array>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "calculator/calculator_model.h"
+#include "catalogue/catalogue.h"
+#include "convert/converter_model.h"
+
+namespace vaneko {
+
+// The single-line fields of the window.
+enum class Field { Nombre1, Result, Calc, mem, X1, Y1, Z1 };
+
+// The captions that follow the interface language.
+struct Captions {
+  std::string_view Button1 = "Quitter";
+  std::string_view Button2 = "Calculer";
+  std::string_view Button22 = "Saisir Résultat";
+  std::string_view Button23 = "Coller";
+  std::string_view Label2 = "Nombre à convertir";
+  std::string_view Label3 = "À";
+  std::string_view Label4 = "DE";  // the layout's; the "Français" key writes "De"
+  std::string_view Label5 = "Résultat";
+  std::array<std::string_view, catalogue::kCategoryCount> Tabs{};
+};
+
+inline constexpr char kEnterKey = '\r';
+inline constexpr char kBackspaceKey = '\b';
+
+class Session {
+ public:
+  Session();
+
+  convert::ConverterModel converter;
+  calculator::CalculatorModel calculator;
+  Captions captions;
+
+  int SavedTabIndex = 0;
+  // Scratch of the key filter and the digit keys.
+  bool EntryHasComma = false;
+  std::string EntryText;
+
+  // The start-up state of the window's creation handler.
+  void FormCreate();
+
+  // Interface language: "English" and "Français".
+  void Button3Click();
+  void Button4Click();
+
+  // The converter's keypad: digits and "," (Button47Click), "<<", "C", "+/-".
+  void Button47Click(char key);
+  void Button49Click();
+  void Button50Click();
+  void Button44Click();
+
+  // Key filters. Given the field typed into and the typed character (a Unicode code point),
+  // returns the character that reaches the field, inserted at the caret, or nothing.
+  std::optional<char> CalcKeyPress(Field sender, char32_t key);
+  std::optional<char> ResultKeyPress(Field sender, char32_t key);
+  // Runs the field's filter and inserts what it lets through at the end of the text (a
+  // backspace deletes the last character): typing with the caret at the end.
+  void TypeChar(Field field, char32_t key);
+
+  // The text of a field.
+  std::string& Text(Field field);
+
+ private:
+  void SwitchLanguage(catalogue::Language language);
+};
+
+}  // namespace vaneko

@@ -1,0 +1,1 @@
+#include "vmath/vmath.h"
