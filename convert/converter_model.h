@@ -41,9 +41,9 @@ class ConverterModel {
   void TabControl1Change();
 
   // User actions on the controls, as the window reports them.
-  void SelectTab(int tab);         // a click on a tab: changes TabIndex, then TabControl1Change
-  void SelectFrom(int position);   // a selection in Index1, then DoConvert
-  void SelectTo(int position);     // a selection in Index2, then DoConvert
+  void SelectTab(int tab);        // a click on a tab: changes TabIndex, then TabControl1Change
+  void SelectFrom(int position);  // a selection in Index1, then DoConvert
+  void SelectTo(int position);    // a selection in Index2, then DoConvert
 
   catalogue::Language CurrentLanguage() const {
     return DisplayLanguage == 1 ? catalogue::Language::English : catalogue::Language::French;

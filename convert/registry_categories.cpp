@@ -15,24 +15,27 @@ constexpr std::array kTemperatureUnits = {StdUnit::Celsius, StdUnit::Fahrenheit,
                                           StdUnit::Rankine};
 
 constexpr std::array kDistanceUnits = {
-    StdUnit::Inches,        StdUnit::Hands,      StdUnit::Feet,        StdUnit::Cubits,
-    StdUnit::Paces,         StdUnit::Yards,      StdUnit::Fathoms,     StdUnit::Chains,
-    StdUnit::Furlongs,      StdUnit::Miles,      StdUnit::NauticalMiles, StdUnit::Kilometers,
-    StdUnit::Meters,        StdUnit::Centimeters, StdUnit::AstronomicalUnits,
-    StdUnit::LightYears,    StdUnit::Parsecs,
+    StdUnit::Inches,     StdUnit::Hands,         StdUnit::Feet,
+    StdUnit::Cubits,     StdUnit::Paces,         StdUnit::Yards,
+    StdUnit::Fathoms,    StdUnit::Chains,        StdUnit::Furlongs,
+    StdUnit::Miles,      StdUnit::NauticalMiles, StdUnit::Kilometers,
+    StdUnit::Meters,     StdUnit::Centimeters,   StdUnit::AstronomicalUnits,
+    StdUnit::LightYears, StdUnit::Parsecs,
 };
 constexpr int kMetrePosition = 12;
 constexpr int kCentimetrePosition = 13;
 
-constexpr std::array kMassUnits = {StdUnit::Grams,   StdUnit::Kilograms, StdUnit::MetricTons,
-                                   StdUnit::Ounces,  StdUnit::Pounds,    StdUnit::Tons,
-                                   StdUnit::LongTons, StdUnit::Grains,   StdUnit::Drams};
+constexpr std::array kMassUnits = {StdUnit::Grams,    StdUnit::Kilograms, StdUnit::MetricTons,
+                                   StdUnit::Ounces,   StdUnit::Pounds,    StdUnit::Tons,
+                                   StdUnit::LongTons, StdUnit::Grains,    StdUnit::Drams};
 
 constexpr std::array kAreaUnits = {
-    StdUnit::SquareCentimeters, StdUnit::SquareMeters, StdUnit::SquareKilometers,
-    StdUnit::SquareInches,      StdUnit::SquareFeet,   StdUnit::SquareYards,
-    StdUnit::SquareMiles,       StdUnit::Acres,        StdUnit::Hectares,
-    StdUnit::Ares,              StdUnit::SquareRods,
+    StdUnit::SquareCentimeters, StdUnit::SquareMeters,
+    StdUnit::SquareKilometers,  StdUnit::SquareInches,
+    StdUnit::SquareFeet,        StdUnit::SquareYards,
+    StdUnit::SquareMiles,       StdUnit::Acres,
+    StdUnit::Hectares,          StdUnit::Ares,
+    StdUnit::SquareRods,
 };
 
 template <std::size_t N>

@@ -10,7 +10,9 @@ namespace vaneko {
 
 namespace fp_detail {
 
-void ClearFlags() { std::feclearexcept(FE_ALL_EXCEPT); }
+void ClearFlags() {
+  std::feclearexcept(FE_ALL_EXCEPT);
+}
 
 void RaiseIfFaulted() {
   const int raised = std::fetestexcept(FE_INVALID | FE_DIVBYZERO | FE_OVERFLOW);

@@ -14,7 +14,9 @@ namespace {
 constexpr int kMaxExponent = 500;  // exponent digits are read while the value stays below this
 constexpr int kSignificantDigits = 15;
 
-bool IsDigit(char c) { return c >= '0' && c <= '9'; }
+bool IsDigit(char c) {
+  return c >= '0' && c <= '9';
+}
 
 // Parses `text` into a normalised ASCII form "[-]digits.digitsE[-]exp" that the
 // locale-independent std::from_chars reads. Returns false when the text is not a number.
@@ -110,8 +112,8 @@ std::string FormatNumber(Extended value) {
   if (value == 0) return "0";
   // 41 significant digits are exact enough to round to 15 with a half away from zero.
   std::array<char, 96> buf{};
-  const auto res =
-      std::to_chars(buf.data(), buf.data() + buf.size(), std::abs(value), std::chars_format::scientific, 40);
+  const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), std::abs(value),
+                                 std::chars_format::scientific, 40);
   const std::string_view sci(buf.data(), static_cast<std::size_t>(res.ptr - buf.data()));
   const std::size_t ePos = sci.find('e');
   std::string digits;

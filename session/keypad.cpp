@@ -1,0 +1,101 @@
+// The converter's keypad and sign key, and the key filters of the entry fields.
+#include "core/errors.h"
+#include "core/number_text.h"
+#include "session/session.h"
+
+namespace vaneko {
+
+void Session::Button47Click(char key) {
+  std::string& number = converter.Nombre1;
+  if (converter.NumberFreshEntry) {
+    number.clear();
+    converter.NumberFreshEntry = false;
+  }
+  EntryText = number;
+  EntryHasComma = EntryText.find(',') != std::string::npos;
+  if (key == ',') {
+    if (!EntryHasComma) number += ',';
+  } else if (key >= '0' && key <= '9') {
+    number += key;
+  }
+}
+
+void Session::Button49Click() {
+  EntryText = converter.Nombre1;
+  if (EntryText.size() >= 2) EntryText.pop_back();
+  converter.Nombre1 = EntryText;
+}
+
+void Session::Button50Click() {
+  converter.Nombre1.clear();
+  converter.NumberFreshEntry = true;
+}
+
+void Session::Button44Click() {
+  std::string& number = converter.Nombre1;
+  if (number.empty()) number = "0";
+  const Extended value = ReadNumber(number);
+  number = FormatNumber(Guarded([&] { return value * -1.0L; }));
+}
+
+std::optional<char> Session::CalcKeyPress(Field sender, char32_t key) {
+  if (calculator.CalcFreshEntry) calculator.Calc.clear();
+  if (converter.NumberFreshEntry) converter.Nombre1.clear();
+  calculator.CalcFreshEntry = false;
+  converter.NumberFreshEntry = false;
+
+  EntryText = Text(sender);
+  EntryHasComma = EntryText.find(',') != std::string::npos;
+
+  switch (key) {
+    case U'\r':
+      calculator.Button6Click();
+      return std::nullopt;
+    case U'*':
+      calculator.Button15Click();
+      return std::nullopt;
+    case U'+':
+      calculator.Button18Click();
+      return std::nullopt;
+    case U'-':
+      calculator.Button17Click();
+      return std::nullopt;
+    case U'/':
+      calculator.Button16Click();
+      return std::nullopt;
+    case U',':
+    case U'.':
+      if (EntryHasComma) return std::nullopt;
+      EntryHasComma = true;
+      return ',';
+    case U'\b':
+      return kBackspaceKey;
+    default:
+      if (key >= U'0' && key <= U'9') return static_cast<char>(key);
+      return std::nullopt;
+  }
+}
+
+std::optional<char> Session::ResultKeyPress(Field, char32_t) {
+  return std::nullopt;
+}
+
+void Session::TypeChar(Field field, char32_t key) {
+  const bool filteredAsEntry = field == Field::Nombre1 || field == Field::Calc;
+  const std::optional<char> admitted =
+      filteredAsEntry ? CalcKeyPress(field, key) : ResultKeyPress(field, key);
+  if (!admitted) return;
+  std::string& text = Text(field);
+  if (*admitted == kBackspaceKey) {
+    if (!text.empty()) {
+      // Delete one whole UTF-8 character before the end.
+      std::size_t cut = text.size() - 1;
+      while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
+      text.erase(cut);
+    }
+  } else {
+    text += *admitted;
+  }
+}
+
+}  // namespace vaneko

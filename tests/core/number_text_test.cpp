@@ -1,0 +1,151 @@
+#include "core/number_text.h"
+
+#include <gtest/gtest.h>
+
+#include <cfloat>
+#include <clocale>
+#include <cmath>
+#include <string>
+
+#include "core/errors.h"
+
+namespace vaneko {
+namespace {
+
+struct ReadCase {
+  const char* text;
+  long double value;
+};
+
+class ReadNumberAccepts : public ::testing::TestWithParam<ReadCase> {};
+
+TEST_P(ReadNumberAccepts, ReadsTheValue) {
+  const ReadCase& c = GetParam();
+  EXPECT_EQ(ReadNumber(c.text), c.value) << c.text;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, ReadNumberAccepts,
+    ::testing::Values(ReadCase{"2,5", 2.5L}, ReadCase{" 2,5 ", 2.5L}, ReadCase{"2,5e3", 2500.0L},
+                      ReadCase{"1E5", 100000.0L}, ReadCase{"1e-5", 1e-5L}, ReadCase{",", 0.0L},
+                      ReadCase{",5", 0.5L}, ReadCase{"5,", 5.0L}, ReadCase{"-,5", -0.5L},
+                      ReadCase{"+7", 7.0L}, ReadCase{"007", 7.0L}, ReadCase{"1E", 1.0L},
+                      ReadCase{"1E+", 1.0L}, ReadCase{"1E-", 1.0L}, ReadCase{"3E+2", 300.0L},
+                      ReadCase{"1E499", 1e499L}, ReadCase{"1E0499", 1e499L},
+                      ReadCase{"1E-499", 1e-499L}, ReadCase{"0,1", 0.1L},
+                      ReadCase{"1,5E20", 1.5e20L}, ReadCase{"   -0", -0.0L}));
+
+class ReadNumberRefuses : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(ReadNumberRefuses, RaisesTheConversionErrorWithTheText) {
+  const std::string text = GetParam();
+  try {
+    ReadNumber(text);
+    FAIL() << "accepted " << text;
+  } catch (const EConvertError& e) {
+    EXPECT_EQ(std::string(e.what()), "'" + text + "' is not a valid floating point value");
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, ReadNumberRefuses,
+                         ::testing::Values("", " ", "-", "+", "1.5", "1,2,3", "E5", "e", "1E5000",
+                                           "1E500", "1 000", "1,5x", "--1", "+-1", "1E5,5", "0x10",
+                                           "inf", "nan", "1\t", "\xC3\xA9"));
+
+TEST(ReadNumber, UsesTheCommaWhateverTheProcessLocale) {
+  // Whatever locale the process runs in, the comma stays the decimal separator.
+  const char* previous = std::setlocale(LC_NUMERIC, nullptr);
+  const std::string saved = previous ? previous : "C";
+  std::setlocale(LC_NUMERIC, "C.UTF-8");
+  EXPECT_EQ(ReadNumber("2,5"), 2.5L);
+  EXPECT_THROW(ReadNumber("2.5"), EConvertError);
+  EXPECT_EQ(FormatNumber(2.5L), "2,5");
+  std::setlocale(LC_NUMERIC, saved.c_str());
+}
+
+TEST(ReadNumber, ReadsInExtendedPrecision) {
+  // 1 + 2^-60 is representable in the 64-bit mantissa but not in a double.
+  EXPECT_GT(ReadNumber("1,000000000000000000867361737988403547205962240695953369140625"), 1.0L);
+}
+
+TEST(ReadNumber, LeadingZerosCanTakeTheValueBelowTheExponentLimit) {
+  EXPECT_EQ(ReadNumber("0,0000000001E-499"), 1e-509L);
+  // Far below the smallest extended value: the text is a number, and its value is zero.
+  const std::string tiny = "0," + std::string(5000, '0') + "1E-499";
+  EXPECT_EQ(ReadNumber(tiny), 0.0L);
+}
+
+struct FormatCase {
+  long double value;
+  const char* text;
+};
+
+class FormatNumberWrites : public ::testing::TestWithParam<FormatCase> {};
+
+TEST_P(FormatNumberWrites, TheGeneralFormat) {
+  EXPECT_EQ(FormatNumber(GetParam().value), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, FormatNumberWrites,
+    ::testing::Values(FormatCase{0.0L, "0"}, FormatCase{-0.0L, "0"}, FormatCase{1234.5L, "1234,5"},
+                      FormatCase{0.0001L, "0,0001"}, FormatCase{0.00001L, "1E-5"},
+                      FormatCase{1e15L, "1E15"}, FormatCase{999999999999999.0L, "999999999999999"},
+                      FormatCase{1.5e20L, "1,5E20"}, FormatCase{2.0L / 3.0L, "0,666666666666667"},
+                      FormatCase{1.0L / 3.0L, "0,333333333333333"}, FormatCase{-2.5L, "-2,5"},
+                      FormatCase{100.0L, "100"}, FormatCase{-40.0L, "-40"},
+                      FormatCase{1.2345678901234567L, "1,23456789012346"},
+                      FormatCase{123456789012345678.0L, "1,23456789012346E17"},
+                      FormatCase{9999999999999995.0L, "1E16"},
+                      FormatCase{999999999999999.5L, "1E15"},
+                      FormatCase{0.00009999999999999999L, "0,0001"}, FormatCase{-1e-5L, "-1E-5"},
+                      FormatCase{1.60206e-16L, "1,60206E-16"}, FormatCase{1e-300L, "1E-300"},
+                      FormatCase{1e300L, "1E300"}, FormatCase{0.125L, "0,125"},
+                      // A half in the 16th digit rounds away from zero, whatever its sign.
+                      FormatCase{1234567890123445.0L, "1,23456789012345E15"},
+                      FormatCase{-1234567890123445.0L, "-1,23456789012345E15"},
+                      FormatCase{0.5L, "0,5"}, FormatCase{3.0L, "3"}));
+
+TEST(FormatNumber, WrittenTextsReadBackToTheSameText) {
+  for (long double v : {1e15L, 1e-5L, 0.1L, 1.0L / 7.0L, -123.456L, 6.02214076e23L, 2.0L / 3.0L}) {
+    const std::string once = FormatNumber(v);
+    EXPECT_EQ(FormatNumber(ReadNumber(once)), once) << once;
+  }
+}
+
+struct IntegerCase {
+  const char* text;
+  std::int32_t value;
+};
+
+class ReadIntegerAccepts : public ::testing::TestWithParam<IntegerCase> {};
+
+TEST_P(ReadIntegerAccepts, ReadsTheWholeNumber) {
+  EXPECT_EQ(ReadInteger(GetParam().text), GetParam().value);
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, ReadIntegerAccepts,
+                         ::testing::Values(IntegerCase{"5", 5}, IntegerCase{"-5", -5},
+                                           IntegerCase{"+12", 12}, IntegerCase{" 7", 7},
+                                           IntegerCase{"007", 7},
+                                           IntegerCase{"2147483647", 2147483647},
+                                           IntegerCase{"-2147483648", INT32_MIN}));
+
+class ReadIntegerRefuses : public ::testing::TestWithParam<const char*> {};
+
+TEST_P(ReadIntegerRefuses, RaisesTheIntegerError) {
+  const std::string text = GetParam();
+  try {
+    ReadInteger(text);
+    FAIL() << "accepted " << text;
+  } catch (const EConvertError& e) {
+    EXPECT_EQ(std::string(e.what()), "'" + text + "' is not a valid integer value");
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Texts, ReadIntegerRefuses,
+                         ::testing::Values("", "-", "5,5", "1E3", "2147483648", "-2147483649",
+                                           "+-5", "5 ", "99999999999999999999", "a"));
+
+}  // namespace
+}  // namespace vaneko
