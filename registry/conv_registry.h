@@ -19,8 +19,8 @@ inline constexpr TConvType IllegalConvType = 0;
 
 TConvFamily RegisterConversionFamily(std::string_view description);
 TConvType RegisterConversionType(TConvFamily family, std::string_view description, double factor);
-TConvType RegisterConversionType(TConvFamily family, std::string_view description,
-                                 TConvProc toBase, TConvProc fromBase);
+TConvType RegisterConversionType(TConvFamily family, std::string_view description, TConvProc toBase,
+                                 TConvProc fromBase);
 void UnregisterConversionFamily(TConvFamily family);
 
 // Converts `value` from one unit type to another of the same family; throws EConversionError
