@@ -8,26 +8,26 @@ namespace vaneko::convert {
 
 namespace {
 
-// Indexed by tab; a category without formulas leaves the result field as it was.
+// Indexed by tab.
 constexpr std::array<PairFormula, catalogue::kCategoryCount> kFormulas = {
-    ConvertTemperature,  // 0
-    ConvertDistance,     // 1
-    ConvertMass,         // 2
-    ConvertArea,         // 3
-    nullptr,             // 4 liquid volume
-    nullptr,             // 5 kitchen measures
-    nullptr,             // 6 pressure
-    nullptr,             // 7 velocity
-    nullptr,             // 8 acceleration
-    nullptr,             // 9 force
-    nullptr,             // 10 energy
-    nullptr,             // 11 power
-    nullptr,             // 12 fuel economy
-    nullptr,             // 13 volume flow
-    nullptr,             // 14 mass flow
-    nullptr,             // 15 torque
-    nullptr,             // 16 radioactivity
-    nullptr,             // 17 angles
+    ConvertTemperature,     // 0
+    ConvertDistance,        // 1
+    ConvertMass,            // 2
+    ConvertArea,            // 3
+    ConvertLiquidVolume,    // 4
+    ConvertKitchenMeasure,  // 5
+    ConvertPressure,        // 6
+    ConvertVelocity,        // 7
+    ConvertAcceleration,    // 8
+    ConvertForce,           // 9
+    ConvertEnergy,          // 10
+    ConvertPower,           // 11
+    ConvertFuelEconomy,     // 12
+    ConvertVolumeFlow,      // 13
+    ConvertMassFlow,        // 14
+    ConvertTorque,          // 15
+    ConvertRadioactivity,   // 16
+    ConvertAngle,           // 17
 };
 
 }  // namespace
