@@ -1,6 +1,7 @@
 // The converter's keypad and sign key, and the key filters of the entry fields.
 #include "core/errors.h"
 #include "core/number_text.h"
+#include "core/utf8_text.h"
 #include "session/session.h"
 
 namespace vaneko {
@@ -22,7 +23,7 @@ void Session::Button47Click(char key) {
 
 void Session::Button49Click() {
   EntryText = converter.Nombre1;
-  if (EntryText.size() >= 2) EntryText.pop_back();
+  if (CharacterCount(EntryText) >= 2) RemoveLastCharacter(EntryText);
   converter.Nombre1 = EntryText;
 }
 
@@ -87,12 +88,7 @@ void Session::TypeChar(Field field, char32_t key) {
   if (!admitted) return;
   std::string& text = Text(field);
   if (*admitted == kBackspaceKey) {
-    if (!text.empty()) {
-      // Delete one whole UTF-8 character before the end.
-      std::size_t cut = text.size() - 1;
-      while (cut > 0 && (static_cast<unsigned char>(text[cut]) & 0xC0) == 0x80) --cut;
-      text.erase(cut);
-    }
+    RemoveLastCharacter(text);
   } else {
     text += *admitted;
   }

@@ -70,6 +70,9 @@ INSTANTIATE_TEST_SUITE_P(
         // "<<" deletes the last character of a text of two or more.
         KeypadCase{"75", {"<<"}, "7", ""}, KeypadCase{"7", {"<<"}, "7", ""},
         KeypadCase{"", {"<<"}, "", ""},
+        // Pasted text may hold any character: "<<" and backspace remove whole characters.
+        KeypadCase{"é5", {"<<"}, "é", ""}, KeypadCase{"é", {"<<"}, "é", ""},
+        KeypadCase{"5€", {"<<"}, "5", ""}, KeypadCase{"2é", {"n\b"}, "2", ""},
         // "+/-"
         KeypadCase{"", {"+/-"}, "0", ""}, KeypadCase{"2,5", {"+/-"}, "-2,5", ""},
         KeypadCase{"-2,5", {"+/-"}, "2,5", ""},
