@@ -1,1 +1,0 @@
-#include "vmath/vmath.h"
