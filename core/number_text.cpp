@@ -1,5 +1,6 @@
 #include "core/number_text.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -150,6 +151,19 @@ std::string FormatNumber(Extended value) {
       out += ',';
       out += kept.substr(static_cast<std::size_t>(e));
     }
+  } else if (e - 1 >= kMaxExponent) {
+    // Beyond the exponents the reader takes: move the comma so that the exponent is the largest
+    // it reads, and the text still reads back ("1E600" is written 1 and 101 zeros, "E499").
+    const std::size_t integerDigits = static_cast<std::size_t>(e - kMaxExponent + 1);
+    out += kept.substr(0, std::min(integerDigits, kept.size()));
+    if (kept.size() < integerDigits) out.append(integerDigits - kept.size(), '0');
+    if (kept.size() > integerDigits) out += ',' + kept.substr(integerDigits);
+    out += "E" + std::to_string(kMaxExponent - 1);
+  } else if (e - 1 <= -kMaxExponent) {
+    // Below them: leading zeros after the comma, with the smallest exponent the reader takes.
+    out += "0,";
+    out.append(static_cast<std::size_t>(-(kMaxExponent - 1) - e), '0');
+    out += kept + "E-" + std::to_string(kMaxExponent - 1);
   } else {
     out += kept[0];
     if (kept.size() > 1) {

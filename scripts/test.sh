@@ -6,3 +6,4 @@ bash scripts/install-deps.sh
 cmake --preset release
 cmake --build --preset release -j "$(nproc)"
 ctest --preset release -j "$(nproc)"
+bash scripts/fuzz.sh

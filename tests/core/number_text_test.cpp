@@ -104,7 +104,10 @@ INSTANTIATE_TEST_SUITE_P(
                       // A half in the 16th digit rounds away from zero, whatever its sign.
                       FormatCase{1234567890123445.0L, "1,23456789012345E15"},
                       FormatCase{-1234567890123445.0L, "-1,23456789012345E15"},
-                      FormatCase{0.5L, "0,5"}, FormatCase{3.0L, "3"}));
+                      FormatCase{0.5L, "0,5"}, FormatCase{3.0L, "3"},
+        // Beyond the exponents the reader takes, the comma moves so the text still reads back.
+        FormatCase{9.99999e504L, "999999E499"}, FormatCase{-1e500L, "-10E499"},
+        FormatCase{1.5e-509L, "0,00000000015E-499"}, FormatCase{1e-500L, "0,1E-499"}));
 
 TEST(FormatNumber, WrittenTextsReadBackToTheSameText) {
   for (long double v : {1e15L, 1e-5L, 0.1L, 1.0L / 7.0L, -123.456L, 6.02214076e23L, 2.0L / 3.0L}) {
