@@ -67,6 +67,77 @@ bool Normalise(std::string_view text, std::string& ascii) {
   return true;
 }
 
+// Powers of ten that the extended format holds exactly (5^27 < 2^64).
+constexpr std::array<Extended, 28> kExactPowersOfTen = [] {
+  std::array<Extended, 28> powers{};
+  Extended power = 1;
+  for (Extended& entry : powers) {
+    entry = power;
+    power *= 10;
+  }
+  return powers;
+}();
+
+// Rounds `magnitude` (> 0) to 15 significant digits, a half away from zero, from its exact
+// decimal expansion: slow, but right for every value.
+void RoundExactly(Extended magnitude, std::string& kept, int& e) {
+  // 41 significant digits are exact enough to round to 15 with a half away from zero.
+  std::array<char, 96> buf{};
+  const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), magnitude,
+                                 std::chars_format::scientific, 40);
+  const std::string_view sci(buf.data(), static_cast<std::size_t>(res.ptr - buf.data()));
+  const std::size_t ePos = sci.find('e');
+  std::string digits;
+  for (char c : sci.substr(0, ePos))
+    if (IsDigit(c)) digits += c;
+  e = std::atoi(std::string(sci.substr(ePos + 1)).c_str()) + 1;
+  kept = digits.substr(0, kSignificantDigits);
+  if (digits[kSignificantDigits] >= '5') {
+    int i = kSignificantDigits - 1;
+    while (i >= 0 && kept[static_cast<std::size_t>(i)] == '9')
+      kept[static_cast<std::size_t>(i--)] = '0';
+    if (i < 0) {
+      kept.insert(kept.begin(), '1');
+      kept.pop_back();
+      ++e;
+    } else {
+      ++kept[static_cast<std::size_t>(i)];
+    }
+  }
+}
+
+// The same in a few extended operations, for magnitudes within 27 decades of the 15 digits:
+// one exactly held power of ten scales the value with a single rounding (an error below 1E-4
+// of the last digit), so only a value that close to a half needs the exact expansion.
+bool RoundQuickly(Extended magnitude, std::string& kept, int& e) {
+  e = static_cast<int>(std::floor(std::log10(magnitude))) + 1;
+  Extended scaled = 0;
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    const int shift = kSignificantDigits - e;
+    if (shift < -27 || shift > 27) return false;
+    scaled = shift >= 0 ? magnitude * kExactPowersOfTen[static_cast<std::size_t>(shift)]
+                        : magnitude / kExactPowersOfTen[static_cast<std::size_t>(-shift)];
+    if (scaled >= 1e15L) {
+      ++e;
+    } else if (scaled < 1e14L) {
+      --e;
+    } else {
+      break;
+    }
+  }
+  if (scaled < 1e14L || scaled >= 1e15L) return false;
+  const Extended whole = std::floor(scaled);
+  const Extended fraction = scaled - whole;
+  if (std::fabs(fraction - 0.5L) < 1e-3L) return false;
+  auto digits = static_cast<std::uint64_t>(whole) + (fraction > 0.5L ? 1 : 0);
+  if (digits == 1'000'000'000'000'000ULL) {
+    digits /= 10;
+    ++e;
+  }
+  kept = std::to_string(digits);
+  return true;
+}
+
 }  // namespace
 
 bool TryReadNumber(std::string_view text, Extended& value) {
@@ -111,29 +182,9 @@ std::string FormatNumber(Extended value) {
   if (std::isnan(value)) return "NAN";
   if (std::isinf(value)) return value < 0 ? "-INF" : "INF";
   if (value == 0) return "0";
-  // 41 significant digits are exact enough to round to 15 with a half away from zero.
-  std::array<char, 96> buf{};
-  const auto res = std::to_chars(buf.data(), buf.data() + buf.size(), std::abs(value),
-                                 std::chars_format::scientific, 40);
-  const std::string_view sci(buf.data(), static_cast<std::size_t>(res.ptr - buf.data()));
-  const std::size_t ePos = sci.find('e');
-  std::string digits;
-  for (char c : sci.substr(0, ePos))
-    if (IsDigit(c)) digits += c;
-  int e = std::atoi(std::string(sci.substr(ePos + 1)).c_str()) + 1;  // value = 0.d1d2.. * 10^e
-
-  std::string kept = digits.substr(0, kSignificantDigits);
-  if (digits[kSignificantDigits] >= '5') {
-    int i = kSignificantDigits - 1;
-    while (i >= 0 && kept[i] == '9') kept[i--] = '0';
-    if (i < 0) {
-      kept.insert(kept.begin(), '1');
-      kept.pop_back();
-      ++e;
-    } else {
-      ++kept[i];
-    }
-  }
+  std::string kept;
+  int e = 0;  // value = 0.d1d2.. * 10^e
+  if (!RoundQuickly(std::abs(value), kept, e)) RoundExactly(std::abs(value), kept, e);
   while (kept.size() > 1 && kept.back() == '0') kept.pop_back();
 
   std::string out;

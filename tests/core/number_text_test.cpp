@@ -5,6 +5,9 @@
 #include <cfloat>
 #include <clocale>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
+#include <random>
 #include <string>
 
 #include "core/errors.h"
@@ -88,23 +91,22 @@ TEST_P(FormatNumberWrites, TheGeneralFormat) {
 
 INSTANTIATE_TEST_SUITE_P(
     Values, FormatNumberWrites,
-    ::testing::Values(FormatCase{0.0L, "0"}, FormatCase{-0.0L, "0"}, FormatCase{1234.5L, "1234,5"},
-                      FormatCase{0.0001L, "0,0001"}, FormatCase{0.00001L, "1E-5"},
-                      FormatCase{1e15L, "1E15"}, FormatCase{999999999999999.0L, "999999999999999"},
-                      FormatCase{1.5e20L, "1,5E20"}, FormatCase{2.0L / 3.0L, "0,666666666666667"},
-                      FormatCase{1.0L / 3.0L, "0,333333333333333"}, FormatCase{-2.5L, "-2,5"},
-                      FormatCase{100.0L, "100"}, FormatCase{-40.0L, "-40"},
-                      FormatCase{1.2345678901234567L, "1,23456789012346"},
-                      FormatCase{123456789012345678.0L, "1,23456789012346E17"},
-                      FormatCase{9999999999999995.0L, "1E16"},
-                      FormatCase{999999999999999.5L, "1E15"},
-                      FormatCase{0.00009999999999999999L, "0,0001"}, FormatCase{-1e-5L, "-1E-5"},
-                      FormatCase{1.60206e-16L, "1,60206E-16"}, FormatCase{1e-300L, "1E-300"},
-                      FormatCase{1e300L, "1E300"}, FormatCase{0.125L, "0,125"},
-                      // A half in the 16th digit rounds away from zero, whatever its sign.
-                      FormatCase{1234567890123445.0L, "1,23456789012345E15"},
-                      FormatCase{-1234567890123445.0L, "-1,23456789012345E15"},
-                      FormatCase{0.5L, "0,5"}, FormatCase{3.0L, "3"},
+    ::testing::Values(
+        FormatCase{0.0L, "0"}, FormatCase{-0.0L, "0"}, FormatCase{1234.5L, "1234,5"},
+        FormatCase{0.0001L, "0,0001"}, FormatCase{0.00001L, "1E-5"}, FormatCase{1e15L, "1E15"},
+        FormatCase{999999999999999.0L, "999999999999999"}, FormatCase{1.5e20L, "1,5E20"},
+        FormatCase{2.0L / 3.0L, "0,666666666666667"}, FormatCase{1.0L / 3.0L, "0,333333333333333"},
+        FormatCase{-2.5L, "-2,5"}, FormatCase{100.0L, "100"}, FormatCase{-40.0L, "-40"},
+        FormatCase{1.2345678901234567L, "1,23456789012346"},
+        FormatCase{123456789012345678.0L, "1,23456789012346E17"},
+        FormatCase{9999999999999995.0L, "1E16"}, FormatCase{999999999999999.5L, "1E15"},
+        FormatCase{0.00009999999999999999L, "0,0001"}, FormatCase{-1e-5L, "-1E-5"},
+        FormatCase{1.60206e-16L, "1,60206E-16"}, FormatCase{1e-300L, "1E-300"},
+        FormatCase{1e300L, "1E300"}, FormatCase{0.125L, "0,125"},
+        // A half in the 16th digit rounds away from zero, whatever its sign.
+        FormatCase{1234567890123445.0L, "1,23456789012345E15"},
+        FormatCase{-1234567890123445.0L, "-1,23456789012345E15"}, FormatCase{0.5L, "0,5"},
+        FormatCase{3.0L, "3"},
         // Beyond the exponents the reader takes, the comma moves so the text still reads back.
         FormatCase{9.99999e504L, "999999E499"}, FormatCase{-1e500L, "-10E499"},
         FormatCase{1.5e-509L, "0,00000000015E-499"}, FormatCase{1e-500L, "0,1E-499"}));
@@ -149,6 +151,56 @@ TEST_P(ReadIntegerRefuses, RaisesTheIntegerError) {
 INSTANTIATE_TEST_SUITE_P(Texts, ReadIntegerRefuses,
                          ::testing::Values("", "-", "5,5", "1E3", "2147483648", "-2147483649",
                                            "+-5", "5 ", "99999999999999999999", "a"));
+
+}  // namespace
+}  // namespace vaneko
+
+namespace vaneko {
+namespace {
+
+// Reference: 15 significant digits, a half away from zero, from printf's exact expansion.
+std::string ReferenceDigits(long double magnitude, int& e) {
+  char buffer[128];
+  std::snprintf(buffer, sizeof buffer, "%.45Le", magnitude);
+  std::string digits;
+  const char* p = buffer;
+  for (; *p != 'e'; ++p)
+    if (*p >= '0' && *p <= '9') digits += *p;
+  e = std::atoi(p + 1) + 1;
+  std::string kept = digits.substr(0, 15);
+  if (digits[15] >= '5') {
+    int i = 14;
+    while (i >= 0 && kept[i] == '9') kept[i--] = '0';
+    if (i < 0) {
+      kept = "1" + kept.substr(0, 14);
+      ++e;
+    } else {
+      ++kept[i];
+    }
+  }
+  while (kept.size() > 1 && kept.back() == '0') kept.pop_back();
+  return kept;
+}
+
+TEST(FormatNumber, AgreesWithTheExactExpansionOverManyValues) {
+  std::mt19937_64 random(7);
+  std::uniform_real_distribution<long double> mantissa(1.0L, 10.0L);
+  std::uniform_int_distribution<int> decade(-40, 40);
+  for (int k = 0; k < 200000; ++k) {
+    long double value = mantissa(random) * std::pow(10.0L, decade(random));
+    if (k % 3 == 0) value = std::nearbyint(value * 1e3L) / 1e3L;  // short decimals, near ties
+    if (value == 0) continue;
+    int e = 0;
+    const std::string digits = ReferenceDigits(value, e);
+    const std::string shown = FormatNumber(value);
+    std::string shownDigits;
+    for (char c : shown.substr(0, shown.find('E')))
+      if (c >= '0' && c <= '9') shownDigits += c;
+    shownDigits.erase(0, shownDigits.find_first_not_of('0'));
+    while (shownDigits.size() > 1 && shownDigits.back() == '0') shownDigits.pop_back();
+    ASSERT_EQ(shownDigits, digits) << shown;
+  }
+}
 
 }  // namespace
 }  // namespace vaneko

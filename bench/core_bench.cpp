@@ -1,0 +1,95 @@
+// Benchmarks of the core: a conversion end to end, one calculator key, the number writer and
+// the refill of the kitchen tab's 283 lines.
+#include <benchmark/benchmark.h>
+
+#include <string>
+
+#include "calculator/key_table.h"
+#include "core/number_text.h"
+#include "session/session.h"
+
+namespace {
+
+// One pair of each category (tab, from, to).
+struct Pair {
+  int tab, from, to;
+};
+constexpr Pair kPairs[] = {{0, 0, 1},   {1, 9, 13},  {2, 4, 1},  {3, 7, 8},    {4, 18, 3},
+                           {5, 24, 5},  {6, 0, 13},  {7, 9, 21}, {8, 2, 4},    {9, 10, 1},
+                           {10, 8, 29}, {11, 6, 17}, {12, 3, 1}, {13, 22, 31}, {14, 12, 5},
+                           {15, 0, 10}, {16, 1, 0},  {17, 2, 4}};
+
+// Reading Nombre1, dispatching, formatting Result: what a click in the to-list costs.
+void BM_DoConvert(benchmark::State& state) {
+  const Pair pair = kPairs[state.range(0)];
+  vaneko::Session session;
+  session.converter.SelectTab(pair.tab);
+  session.converter.Index1Selected = pair.from;
+  session.converter.Index2Selected = pair.to;
+  for (auto _ : state) {
+    session.converter.Nombre1 = "1234,5678";
+    session.converter.DoConvert();
+    benchmark::DoNotOptimize(session.converter.Result);
+  }
+  state.SetLabel(
+      std::string(vaneko::catalogue::TabCaption(pair.tab, vaneko::catalogue::Language::English)));
+}
+BENCHMARK(BM_DoConvert)->DenseRange(0, 17);
+
+// One calculator key through Calcul, from a fixed entry.
+void BM_CalculatorKey(benchmark::State& state, const char* caption) {
+  vaneko::Session session;
+  const auto* key = vaneko::calculator::FindKey(caption);
+  session.calculator.X1 = "3";
+  session.calculator.Y1 = "4";
+  for (auto _ : state) {
+    session.calculator.Calc = "0,5";
+    vaneko::calculator::PressKey(*key, session.calculator);
+    benchmark::DoNotOptimize(session.calculator.Calc);
+  }
+}
+BENCHMARK_CAPTURE(BM_CalculatorKey, operator_plus, "+");
+BENCHMARK_CAPTURE(BM_CalculatorKey, function_sin, "Sin");
+BENCHMARK_CAPTURE(BM_CalculatorKey, formula_pythag, "Sqrt(x^2 + y^ 2)");
+
+void BM_FormatNumber(benchmark::State& state) {
+  long double value = 2.0L / 3.0L;
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(vaneko::FormatNumber(value));
+    value += 1.0L;
+  }
+}
+BENCHMARK(BM_FormatNumber);
+
+void BM_ReadNumber(benchmark::State& state) {
+  for (auto _ : state) benchmark::DoNotOptimize(vaneko::ReadNumber(" -1234,5678E-3 "));
+}
+BENCHMARK(BM_ReadNumber);
+
+// The model's half of a tab change to the kitchen measures: 283 + 6 lines.
+void BM_KitchenTabRefill(benchmark::State& state) {
+  vaneko::Session session;
+  session.converter.TabIndex = 5;
+  for (auto _ : state) {
+    session.converter.TabControl1Change();
+    benchmark::DoNotOptimize(session.converter.Index1Items.data());
+  }
+}
+BENCHMARK(BM_KitchenTabRefill);
+
+void BM_LanguageSwitch(benchmark::State& state) {
+  vaneko::Session session;
+  session.converter.SelectTab(5);
+  bool english = false;
+  for (auto _ : state) {
+    english = !english;
+    if (english) {
+      session.Button3Click();
+    } else {
+      session.Button4Click();
+    }
+  }
+}
+BENCHMARK(BM_LanguageSwitch);
+
+}  // namespace
