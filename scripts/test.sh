@@ -6,4 +6,5 @@ bash scripts/install-deps.sh
 cmake --preset release
 cmake --build --preset release -j "$(nproc)"
 ctest --preset release -j "$(nproc)"
+bash scripts/sanitizers.sh
 bash scripts/fuzz.sh
