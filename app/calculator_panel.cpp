@@ -1,0 +1,175 @@
+// The calculator panel Panel1, laid out from the calculator's key table: its keys, fields,
+// labels and angle-mode radio buttons, and the slot that every calculator key runs.
+#include <QFrame>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <algorithm>
+
+#include "app/calculator_key_names.h"
+#include "app/form1_layout.h"
+#include "app/tform1.h"
+#include "calculator/key_table.h"
+
+namespace vaneko::app {
+
+namespace {
+
+using calculator::CaptionColour;
+using calculator::CaptionStyle;
+
+// The panel's background, the system's gradient active-caption colour.
+inline constexpr QRgb kGradientActiveCaption = 0xB9D1EA;
+// Colours named by the caption styles.
+inline constexpr QRgb kAqua = 0x00FFFF;
+inline constexpr QRgb kFuchsia = 0xFF00FF;
+inline constexpr QRgb kMenuText = 0x000000;
+inline constexpr QRgb kDesktopBackground = 0x004E98;
+
+static_assert(kPanel1.place.left == calculator::kPanelPlace.left &&
+                  kPanel1.place.top == calculator::kPanelPlace.top &&
+                  kPanel1.place.width == calculator::kPanelPlace.width &&
+                  kPanel1.place.height == calculator::kPanelPlace.height,
+              "the window's layout and the calculator's key table place the panel alike");
+
+// The property holding a key's row in the key table.
+inline constexpr char kKeyRowProperty[] = "vanekoKeyRow";
+
+// The session's field behind each field of the panel.
+struct PanelFieldBinding {
+  std::string_view name;
+  Field field;
+};
+inline constexpr PanelFieldBinding kFieldBindings[] = {
+    {"Calc", Field::Calc}, {"mem", Field::mem}, {"X1", Field::X1},
+    {"Y1", Field::Y1},     {"Z1", Field::Z1},
+};
+
+QString FromUtf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+void PlaceOnPanel(QWidget* control, const calculator::Place& place) {
+  control->move(place.left, place.top);
+  if (place.width > 0 && place.height > 0)
+    control->resize(place.width, place.height);
+  else
+    control->adjustSize();
+}
+
+// Font and colour of a caption; `role` is the palette role the caption is drawn in.
+void ApplyStyle(QWidget* control, const CaptionStyle& style, QPalette::ColorRole role) {
+  control->setFont(MakeFont({Face::Serif, style.pixelSize, style.bold}));
+  QRgb colour = 0;
+  switch (style.colour) {
+    case CaptionColour::Default:
+      return;
+    case CaptionColour::Aqua:
+      colour = kAqua;
+      break;
+    case CaptionColour::Fuchsia:
+      colour = kFuchsia;
+      break;
+    case CaptionColour::MenuText:
+      colour = kMenuText;
+      break;
+    case CaptionColour::DesktopBackground:
+      colour = kDesktopBackground;
+      break;
+  }
+  QPalette palette = control->palette();
+  palette.setColor(role, QColor(colour));
+  control->setPalette(palette);
+}
+
+void SetAccessibleName(QWidget* control, std::string_view key) {
+  control->setAccessibleName(FromUtf8(CalculatorAccessibleName(key)));
+}
+
+}  // namespace
+
+void TForm1::BuildCalculatorPanel() {
+  Panel1 = new QFrame(Client);
+  Panel1->setObjectName(QString::fromLatin1(kPanel1.name));
+  Panel1->setAccessibleName(QString::fromLatin1(kPanel1.accessible));
+  const calculator::Place& panel = calculator::kPanelPlace;
+  Panel1->setGeometry(panel.left, panel.top, panel.width, panel.height);
+  Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
+  Panel1->setLineWidth(1);
+  Panel1->setFont(MakeFont({Face::Serif, calculator::kPanelFontPixelSize}));
+  Panel1->setAutoFillBackground(true);
+  QPalette background = Panel1->palette();
+  background.setColor(QPalette::Window, QColor(kGradientActiveCaption));
+  Panel1->setPalette(background);
+
+  for (const calculator::PanelLabel& entry : calculator::PanelLabels()) {
+    auto* label = new QLabel(FromUtf8(entry.caption), Panel1);
+    ApplyStyle(label, entry.style, QPalette::WindowText);
+    PlaceOnPanel(label, entry.place);
+  }
+
+  for (const calculator::PanelField& entry : calculator::PanelFields()) {
+    auto* edit = new QLineEdit(Panel1);
+    edit->setObjectName(FromUtf8(entry.name));
+    PlaceOnPanel(edit, entry.place);
+    SetAccessibleName(edit, entry.name);
+    edit->installEventFilter(this);
+    const auto binding =
+        std::find_if(std::begin(kFieldBindings), std::end(kFieldBindings),
+                     [&](const PanelFieldBinding& bound) { return bound.name == entry.name; });
+    if (binding == std::end(kFieldBindings))
+      qFatal("No session field for %s", edit->objectName().toLatin1().constData());
+    fields_.emplace_back(edit, binding->field);
+  }
+  Calc = EditOf(Field::Calc);
+  mem = EditOf(Field::mem);
+  X1 = EditOf(Field::X1);
+  Y1 = EditOf(Field::Y1);
+  Z1 = EditOf(Field::Z1);
+
+  for (const calculator::AngleButton& entry : calculator::AngleButtons()) {
+    auto* button = new QRadioButton(FromUtf8(entry.name), Panel1);
+    button->setObjectName(FromUtf8(entry.name));
+    PlaceOnPanel(button, entry.place);
+    SetAccessibleName(button, entry.name);
+    button->setChecked(entry.checkedAtStart);
+    switch (entry.mode) {
+      case calculator::AngleMode::Degrees:
+        Deg = button;
+        break;
+      case calculator::AngleMode::Radians:
+        Rad = button;
+        break;
+      case calculator::AngleMode::Grads:
+        Grad = button;
+        break;
+    }
+  }
+
+  const auto keys = calculator::CalculatorKeys();
+  for (std::size_t row = 0; row < keys.size(); ++row) {
+    const calculator::CalcKey& entry = keys[row];
+    auto* key = new QPushButton(FromUtf8(entry.caption), Panel1);
+    if (!entry.control.empty()) key->setObjectName(FromUtf8(entry.control));
+    key->setProperty(kKeyRowProperty, static_cast<qulonglong>(row));
+    PlaceOnPanel(key, entry.place);
+    ApplyStyle(key, entry.style, QPalette::ButtonText);
+    SetAccessibleName(key, entry.caption);
+    if (!entry.tooltip.empty()) key->setToolTip(FromUtf8(entry.tooltip));
+    if (!entry.handler.empty()) ConnectClick(key, std::string(entry.handler).c_str());
+    if (entry.control == "Button22") Button22 = key;
+    if (entry.control == "Button23") Button23 = key;
+    calculatorKeys_.push_back(key);
+  }
+}
+
+void TForm1::CalculatorKeyClick(QObject* sender) {
+  const QVariant row = sender != nullptr ? sender->property(kKeyRowProperty) : QVariant();
+  const auto keys = calculator::CalculatorKeys();
+  if (!row.isValid() || row.toULongLong() >= keys.size()) return;
+  const calculator::CalcKey& key = keys[row.toULongLong()];
+  Run([this, &key] { calculator::PressKey(key, session_.calculator); });
+}
+
+}  // namespace vaneko::app

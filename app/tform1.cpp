@@ -1,0 +1,229 @@
+#include "app/tform1.h"
+
+#include <QFrame>
+#include <QGuiApplication>
+#include <QIcon>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMetaMethod>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QShowEvent>
+#include <string_view>
+
+#include "app/form1_layout.h"
+#include "app/multi_row_tab_control.h"
+#include "app/unit_list_box.h"
+#include "core/errors.h"
+
+// The pictures are compiled into this static library; registering them here keeps the linker
+// from dropping them.
+static void RegisterResources() {
+  Q_INIT_RESOURCE(vaneko);
+}
+
+namespace vaneko::app {
+
+namespace {
+
+QString FromUtf8(std::string_view text) {
+  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// A label sizes itself to its caption, as wide as the text and as high as the layout says.
+void SetLabelCaption(QLabel* label, std::string_view caption) {
+  label->setText(FromUtf8(caption));
+  label->resize(label->sizeHint().width(), label->height());
+}
+
+}  // namespace
+
+TForm1::TForm1(QWidget* parent) : QScrollArea(parent) {
+  RegisterResources();
+  setObjectName(QStringLiteral("Form1"));
+  setWindowTitle(QString::fromUtf8(kWindowCaption));
+  setWindowIcon(QIcon(QString::fromLatin1(kWindowIcon)));
+  setFont(MakeFont(kWindowFont));
+  setFrameShape(QFrame::NoFrame);
+  setFocusPolicy(Qt::NoFocus);  // the controls take the focus, not the scrolled area
+  QPalette buttonFace = palette();
+  buttonFace.setColor(QPalette::Window, buttonFace.color(QPalette::Button));
+  setPalette(buttonFace);
+
+  Client = new QWidget;
+  Client->setObjectName(QStringLiteral("Client"));
+  Client->setFixedSize(kLayoutWidth, kLayoutHeight);
+  setWidget(Client);
+  setWidgetResizable(false);
+
+  showMessage_ = [this](const QString& title, const QString& text, bool critical) {
+    ShowModalMessageBox(this, title, text, critical);
+  };
+  session_.calculator.ShowNotice = [this](const std::string& text) {
+    ShowMessage(QString::fromStdString(text), false);
+  };
+
+  BuildConverterHalf();
+  BuildCalculatorPanel();
+  SetTabOrder();
+  WriteControls();
+  resize(kLayoutWidth, kWindowHeight);
+}
+
+TForm1::~TForm1() = default;
+
+void TForm1::AlignToWorkArea() {
+  const QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen();
+  if (screen == nullptr) return;
+  const QRect area = screen->availableGeometry();
+  // The frame's size is known once the window is shown; until then it counts as none.
+  const int frameWidth = frameGeometry().width() - geometry().width();
+  const int frameHeight = frameGeometry().height() - geometry().height();
+  move(area.topLeft());
+  resize(area.width() - frameWidth, kWindowHeight - frameHeight);
+}
+
+void TForm1::showEvent(QShowEvent* event) {
+  QScrollArea::showEvent(event);
+  if (!aligned_ && !event->spontaneous()) {
+    aligned_ = true;
+    AlignToWorkArea();
+  }
+}
+
+void TForm1::ConnectClick(QPushButton* button, const char* handler) {
+  const int index = metaObject()->indexOfSlot(QByteArray(handler).append("()").constData());
+  if (index < 0) qFatal("The main window has no slot %s", handler);
+  connect(button, QMetaMethod::fromSignal(&QPushButton::clicked), this,
+          metaObject()->method(index));
+}
+
+const vaneko::Field* TForm1::FieldOf(const QObject* edit) const {
+  for (const auto& [control, field] : fields_)
+    if (control == edit) return &field;
+  return nullptr;
+}
+
+QLineEdit* TForm1::EditOf(vaneko::Field field) const {
+  for (const auto& [control, controlField] : fields_)
+    if (controlField == field) return control;
+  return nullptr;
+}
+
+void TForm1::ReadControls() {
+  for (const auto& [edit, field] : fields_) session_.Text(field) = edit->text().toStdString();
+  convert::ConverterModel& converter = session_.converter;
+  converter.TabIndex = TabControl1->CurrentIndex();
+  converter.Index1Selected = Index1->SelectedRow();
+  converter.Index2Selected = Index2->SelectedRow();
+  // The mode the evaluation uses: degrees if "Deg" is checked, else grads if "Grad" is.
+  using calculator::AngleMode;
+  session_.calculator.SelectAngleMode(Deg->isChecked()    ? AngleMode::Degrees
+                                      : Grad->isChecked() ? AngleMode::Grads
+                                                          : AngleMode::Radians);
+}
+
+void TForm1::WriteControls() {
+  for (const auto& [edit, field] : fields_) {
+    const QString text = QString::fromStdString(session_.Text(field));
+    // Rewriting an unchanged text would move the caret and drop the selection.
+    if (edit->text() != text) edit->setText(text);
+  }
+
+  const Captions& captions = session_.captions;
+  Button1->setText(FromUtf8(captions.Button1));
+  Button2->setText(FromUtf8(captions.Button2));
+  Button22->setText(FromUtf8(captions.Button22));
+  Button23->setText(FromUtf8(captions.Button23));
+  SetLabelCaption(Label2, captions.Label2);
+  SetLabelCaption(Label3, captions.Label3);
+  SetLabelCaption(Label4, captions.Label4);
+  SetLabelCaption(Label5, captions.Label5);
+
+  const convert::ConverterModel& converter = session_.converter;
+  QStringList tabs;
+  for (const std::string_view caption : captions.Tabs) tabs.append(FromUtf8(caption));
+  if (tabs != TabControl1->Captions()) TabControl1->SetCaptions(tabs);
+  TabControl1->SetCurrentIndex(converter.TabIndex);
+  Index1->ShowItems(converter.Index1Items, converter.Index1Selected);
+  Index2->ShowItems(converter.Index2Items, converter.Index2Selected);
+
+  switch (session_.calculator.Angle) {
+    case calculator::AngleMode::Degrees:
+      Deg->setChecked(true);
+      break;
+    case calculator::AngleMode::Grads:
+      Grad->setChecked(true);
+      break;
+    case calculator::AngleMode::Radians:
+      Rad->setChecked(true);
+      break;
+  }
+}
+
+bool TForm1::Run(const std::function<void()>& handler) {
+  ReadControls();
+  QString failure;
+  try {
+    handler();
+  } catch (const std::exception& error) {
+    failure = QString::fromStdString(ErrorBoxText(error.what()));
+  }
+  // Whatever the handler wrote before it failed stays written.
+  WriteControls();
+  if (failure.isNull()) return true;
+  ShowMessage(failure, true);
+  return false;
+}
+
+void TForm1::ShowMessage(const QString& text, bool critical) {
+  if (showMessage_) showMessage_(QString::fromLatin1(kApplicationTitle), text, critical);
+}
+
+void TForm1::DoConvert() {
+  Run([this] { session_.converter.DoConvert(); });
+}
+
+void TForm1::TabControl1Change() {
+  Run([this] { session_.converter.TabControl1Change(); });
+}
+
+void TForm1::Button1Click() {
+  close();
+}
+
+void TForm1::Button3Click() {
+  Run([this] { session_.Button3Click(); });
+}
+
+void TForm1::Button4Click() {
+  Run([this] { session_.Button4Click(); });
+}
+
+void TForm1::Button44Click() {
+  Run([this] { session_.Button44Click(); });
+}
+
+void TForm1::Button47Click() {
+  // The key's caption is the character it enters.
+  const auto* key = qobject_cast<const QPushButton*>(sender());
+  if (key == nullptr || key->text().size() != 1) return;
+  const char character = key->text().at(0).toLatin1();
+  Run([this, character] { session_.Button47Click(character); });
+}
+
+void TForm1::Button49Click() {
+  Run([this] { session_.Button49Click(); });
+}
+
+void TForm1::Button50Click() {
+  Run([this] { session_.Button50Click(); });
+}
+
+void TForm1::Button157Click() {
+  // Shows the circle window; when it is already visible it is neither moved nor raised.
+  if (form2_ != nullptr && !form2_->isVisible()) form2_->show();
+}
+
+}  // namespace vaneko::app
