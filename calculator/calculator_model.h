@@ -35,7 +35,8 @@ class CalculatorModel {
   AngleMode Angle = AngleMode::Degrees;
 
   // Shows the calculator's own notice ("Division par 0") in a modal box; the key goes on.
-  std::function<void(const std::string&)> ShowNotice;
+  // Without a window attached the notice goes nowhere and the key goes on.
+  std::function<void(const std::string&)> ShowNotice = [](const std::string&) {};
 
   // The evaluation routine: applies the pending operation to the accumulator and the entry
   // and shows the accumulator in Calc.

@@ -39,7 +39,37 @@ void Session::Button44Click() {
   number = FormatNumber(Guarded([&] { return value * -1.0L; }));
 }
 
+namespace {
+
+// The calculator key that a typed operator character or Enter runs, if any.
+void (calculator::CalculatorModel::*OperatorKey(char32_t key))() {
+  switch (key) {
+    case U'\r':
+      return &calculator::CalculatorModel::Button6Click;
+    case U'*':
+      return &calculator::CalculatorModel::Button15Click;
+    case U'+':
+      return &calculator::CalculatorModel::Button18Click;
+    case U'-':
+      return &calculator::CalculatorModel::Button17Click;
+    case U'/':
+      return &calculator::CalculatorModel::Button16Click;
+    default:
+      return nullptr;
+  }
+}
+
+}  // namespace
+
 std::optional<char> Session::CalcKeyPress(Field sender, char32_t key) {
+  // An operator or Enter typed in either field acts exactly as a click on the calculator's key.
+  // It does not empty a field marked for fresh entry first: emptying Calc there would throw the
+  // shown result away, so that "2+3=" then "*4=" typed would give 0 instead of 20.
+  if (const auto operatorKey = OperatorKey(key)) {
+    (calculator.*operatorKey)();
+    return std::nullopt;
+  }
+
   if (calculator.CalcFreshEntry) calculator.Calc.clear();
   if (converter.NumberFreshEntry) converter.Nombre1.clear();
   calculator.CalcFreshEntry = false;
@@ -49,21 +79,6 @@ std::optional<char> Session::CalcKeyPress(Field sender, char32_t key) {
   EntryHasComma = EntryText.find(',') != std::string::npos;
 
   switch (key) {
-    case U'\r':
-      calculator.Button6Click();
-      return std::nullopt;
-    case U'*':
-      calculator.Button15Click();
-      return std::nullopt;
-    case U'+':
-      calculator.Button18Click();
-      return std::nullopt;
-    case U'-':
-      calculator.Button17Click();
-      return std::nullopt;
-    case U'/':
-      calculator.Button16Click();
-      return std::nullopt;
     case U',':
     case U'.':
       if (EntryHasComma) return std::nullopt;

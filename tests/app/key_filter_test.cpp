@@ -99,11 +99,11 @@ class KeyFilterTest : public QObject {
     driver_->Type(form.Calc, "4");
     QTest::keyClick(form.Calc, Qt::Key_Enter);
     QCOMPARE(form.Calc->text(), QStringLiteral("20"));
-    // A typed character empties a shown result first, operators included: 0 - 8, / 4.
+    // A typed operator acts on the shown result, as its key would: (20 - 8) / 4.
     driver_->Type(form.Nombre1, "-");
     driver_->Type(form.Calc, "8/4");
     QTest::keyClick(form.Calc, Qt::Key_Return);
-    QCOMPARE(form.Calc->text(), QStringLiteral("-2"));
+    QCOMPARE(form.Calc->text(), QStringLiteral("3"));
     QCOMPARE(form.Nombre1->text(), QString());
   }
 

@@ -134,3 +134,44 @@ TEST(KeyFilter, NonAsciiAndControlCharactersAreRefused) {
 
 }  // namespace
 }  // namespace vaneko
+
+namespace vaneko {
+namespace {
+
+struct TypedCase {
+  const char* typed;  // into Calc; "\r" is Enter
+  const char* calc;
+};
+
+class TypedIntoCalc : public ::testing::TestWithParam<TypedCase> {};
+
+TEST_P(TypedIntoCalc, RunsTheCalculatorKeys) {
+  Session session;
+  for (const char* c = GetParam().typed; *c != '\0'; ++c)
+    session.TypeChar(Field::Calc, static_cast<unsigned char>(*c));
+  EXPECT_EQ(session.calculator.Calc, GetParam().calc);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sequences, TypedIntoCalc,
+    ::testing::Values(TypedCase{"2+3\r", "5"}, TypedCase{"1.5\r", "1,5"}, TypedCase{"a-b", ""},
+                      TypedCase{"2+3*4\r", "20"},
+                      // A typed operator continues from the shown result, as its key does.
+                      TypedCase{"2+3\r*4\r", "20"}, TypedCase{"8/0\r", "8"},
+                      TypedCase{"9\r\b5", "5"}));
+
+TEST(KeyFilter, ATypedOperatorLeavesANumberMarkedForFreshEntryAlone) {
+  Session session;
+  session.converter.Nombre1 = "2,5";
+  session.converter.DoConvert();
+  session.calculator.Calc = "7";
+  session.TypeChar(Field::Nombre1, U'+');
+  EXPECT_EQ(session.converter.Nombre1, "2,5");
+  EXPECT_TRUE(session.converter.NumberFreshEntry);
+  EXPECT_EQ(session.calculator.PendingOperation, 4);
+  session.TypeChar(Field::Nombre1, U'3');
+  EXPECT_EQ(session.converter.Nombre1, "3");
+}
+
+}  // namespace
+}  // namespace vaneko
