@@ -36,9 +36,16 @@ void MultiRowTabControl::SetCaptions(const QStringList& captions) {
 void MultiRowTabControl::SetCurrentIndex(int index) {
   if (index < 0 || index >= captions_.size() || index == current_) return;
   current_ = index;
+  const int rowsBefore = RowCount();
   Relayout();
   AnnounceCurrent();
-  update();
+  // Only the rows of tabs change: the page and the controls on it repaint themselves when their
+  // contents change, so they need not be drawn again here.
+  if (RowCount() == rowsBefore) {
+    update(0, 0, width(), PageTop() + 2);
+  } else {
+    update();
+  }
 }
 
 QRect MultiRowTabControl::TabRect(int index) const {

@@ -3,6 +3,7 @@
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QSignalBlocker>
+#include <QStringList>
 #include <QStyledItemDelegate>
 
 namespace vaneko::app {
@@ -40,9 +41,13 @@ int UnitListBox::SelectedRow() const {
 void UnitListBox::ShowItems(const std::vector<std::string_view>& items, int selected) {
   const QSignalBlocker blocker(this);
   if (items != shown_) {
-    clear();
+    // One insertion for all the lines: the view lays itself out once, not once per line.
+    QStringList texts;
+    texts.reserve(static_cast<qsizetype>(items.size()));
     for (const std::string_view item : items)
-      addItem(QString::fromUtf8(item.data(), static_cast<qsizetype>(item.size())));
+      texts.append(QString::fromUtf8(item.data(), static_cast<qsizetype>(item.size())));
+    clear();
+    addItems(texts);
     shown_ = items;
   }
   if (selected >= 0 && selected < count()) {
