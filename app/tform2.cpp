@@ -2,6 +2,7 @@
 
 #include <QLabel>
 #include <QPixmap>
+#include <QShowEvent>
 
 #include "app/circle_picture.h"
 #include "app/form1_layout.h"
@@ -12,6 +13,9 @@ namespace {
 
 inline constexpr char kCaption[] = "Form2";
 inline constexpr Place kDesignedPlace{176, 8, 572, 607};  // outer place; the picture decides
+// The size of the embedded picture, which the window's client area is exactly.
+inline constexpr int kCirclePictureWidth = 556;
+inline constexpr int kCirclePictureHeight = 569;
 
 }  // namespace
 
@@ -25,14 +29,22 @@ TForm2::TForm2(QWidget* parent) : QWidget(parent, Qt::Window) {
   // The main window alone ends the program; this one closes with it.
   setAttribute(Qt::WA_QuitOnClose, false);
 
-  const QPixmap picture = QPixmap::fromImage(CirclePicture());
   Image2 = new QLabel(this);
   Image2->setObjectName(QStringLiteral("Image2"));
   Image2->setAccessibleName(QStringLiteral("Trigonometric unit circle"));
-  Image2->setPixmap(picture);
-  Image2->setGeometry(0, 0, picture.width(), picture.height());
-  setFixedSize(picture.size());
+  Image2->setGeometry(0, 0, kCirclePictureWidth, kCirclePictureHeight);
+  setFixedSize(kCirclePictureWidth, kCirclePictureHeight);
   move(kDesignedPlace.left, kDesignedPlace.top);
+}
+
+void TForm2::showEvent(QShowEvent* event) {
+  if (Image2->pixmap().isNull()) {
+    const QPixmap picture = QPixmap::fromImage(CirclePicture());
+    Image2->setPixmap(picture);
+    Image2->resize(picture.size());
+    setFixedSize(picture.size());
+  }
+  QWidget::showEvent(event);
 }
 
 }  // namespace vaneko::app

@@ -15,6 +15,11 @@ class TForm2 : public QWidget {
   explicit TForm2(QWidget* parent = nullptr);
 
   QLabel* Image2 = nullptr;
+
+ protected:
+  // The picture is decoded when the window is first shown, not at start-up: most runs never
+  // open this window, and the decoding would delay the main window.
+  void showEvent(QShowEvent* event) override;
 };
 
 }  // namespace vaneko::app
