@@ -39,8 +39,8 @@ INSTANTIATE_TEST_SUITE_P(
         CliCase{{"convert", "0", "2", "0", "-500"}, 0, "-773,15\n", ""},
         CliCase{{"convert", "0", "0", "0", "007"}, 0, "7\n", ""},
         CliCase{{"convert", "Masse", "Livre", "Kilogramme", "1"}, 0, "0,45359237\n", ""},
-        CliCase{{"convert", "--lang", "en", "Mass", "Pound", "Kilogram", "2"}, 0, "0,90718474\n",
-                ""},
+        CliCase{
+            {"convert", "--lang", "en", "Mass", "Pound", "Kilogram", "2"}, 0, "0,90718474\n", ""},
         CliCase{{"convert", "Température", "Celcius", "Kelvin", ""}, 0, "273,15\n", ""},
         CliCase{{"convert", "0", "0", "1", "1.5"},
                 1,
