@@ -5,7 +5,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <algorithm>
 
 #include "app/calculator_key_names.h"
 #include "app/form1_layout.h"
@@ -35,16 +34,6 @@ static_assert(kPanel1.place.left == calculator::kPanelPlace.left &&
 
 // The property holding a key's row in the key table.
 inline constexpr char kKeyRowProperty[] = "vanekoKeyRow";
-
-// The session's field behind each field of the panel.
-struct PanelFieldBinding {
-  std::string_view name;
-  Field field;
-};
-inline constexpr PanelFieldBinding kFieldBindings[] = {
-    {"Calc", Field::Calc}, {"mem", Field::mem}, {"X1", Field::X1},
-    {"Y1", Field::Y1},     {"Z1", Field::Z1},
-};
 
 QString FromUtf8(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -115,12 +104,7 @@ void TForm1::BuildCalculatorPanel() {
     PlaceOnPanel(edit, entry.place);
     SetAccessibleName(edit, entry.name);
     edit->installEventFilter(this);
-    const auto binding =
-        std::find_if(std::begin(kFieldBindings), std::end(kFieldBindings),
-                     [&](const PanelFieldBinding& bound) { return bound.name == entry.name; });
-    if (binding == std::end(kFieldBindings))
-      qFatal("No session field for %s", edit->objectName().toLatin1().constData());
-    fields_.emplace_back(edit, binding->field);
+    fields_.emplace_back(edit, entry.field);
   }
   Calc = EditOf(Field::Calc);
   mem = EditOf(Field::mem);

@@ -2,25 +2,9 @@
 #include "calculator/calculator_model.h"
 #include "calculator/operation_codes.h"
 #include "core/number_text.h"
+#include "core/utf8_text.h"
 
 namespace vaneko::calculator {
-
-namespace {
-
-// The byte length of the last character of a UTF-8 text (the field may hold any pasted text).
-std::size_t LastCharacterLength(const std::string& text) {
-  std::size_t length = 1;
-  while (length < text.size() &&
-         (static_cast<unsigned char>(text[text.size() - length]) & 0xC0) == 0x80)
-    ++length;
-  return length;
-}
-
-bool HoldsMoreThanOneCharacter(const std::string& text) {
-  return !text.empty() && LastCharacterLength(text) < text.size();
-}
-
-}  // namespace
 
 void CalculatorModel::Button40Click(char digitOrComma) {
   if (CalcFreshEntry) {
@@ -42,7 +26,7 @@ void CalculatorModel::Button41Click() {
 }
 
 void CalculatorModel::Button46Click() {
-  if (HoldsMoreThanOneCharacter(Calc)) Calc.erase(Calc.size() - LastCharacterLength(Calc));
+  if (CharacterCount(Calc) > 1) RemoveLastCharacter(Calc);
 }
 
 void CalculatorModel::Button42Click() {

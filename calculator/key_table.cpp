@@ -201,11 +201,9 @@ constexpr PanelLabel kLabels[] = {
 };
 
 constexpr PanelField kFields[] = {
-    {"Calc", &CalculatorModel::Calc, {22, 41, 185, 23}},
-    {"mem", &CalculatorModel::mem, {194, 590, 227, 23}},
-    {"X1", &CalculatorModel::X1, {6, 470, 171, 23}},
-    {"Y1", &CalculatorModel::Y1, {6, 533, 171, 23}},
-    {"Z1", &CalculatorModel::Z1, {6, 590, 171, 23}},
+    {"Calc", Field::Calc, {22, 41, 185, 23}}, {"mem", Field::mem, {194, 590, 227, 23}},
+    {"X1", Field::X1, {6, 470, 171, 23}},     {"Y1", Field::Y1, {6, 533, 171, 23}},
+    {"Z1", Field::Z1, {6, 590, 171, 23}},
 };
 
 constexpr AngleButton kAngleButtons[] = {

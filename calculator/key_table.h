@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "calculator/calculator_model.h"
+#include "core/field.h"
 
 namespace vaneko::calculator {
 
@@ -49,7 +50,7 @@ struct PanelLabel {
 
 struct PanelField {
   std::string_view name;
-  std::string CalculatorModel::*text;
+  Field field;  // the window model's field behind it
   Place place;
 };
 

@@ -9,6 +9,7 @@
 #include "calculator/key_table.h"
 #include "cli/cli.h"
 #include "core/errors.h"
+#include "core/utf8_text.h"
 #include "session/session.h"
 
 namespace vaneko::cli {
@@ -22,32 +23,6 @@ struct TypeText {
   std::u32string characters;
 };
 using Step = std::variant<const CalcKey*, AngleMode, TypeText>;
-
-// Decodes UTF-8; a malformed byte stands for itself as a code point, so it is refused like
-// any other unexpected character.
-std::u32string DecodeUtf8(std::string_view text) {
-  std::u32string out;
-  for (std::size_t k = 0; k < text.size();) {
-    const auto lead = static_cast<unsigned char>(text[k]);
-    const int length = lead < 0x80         ? 1
-                       : (lead >> 5) == 6  ? 2
-                       : (lead >> 4) == 14 ? 3
-                       : (lead >> 3) == 30 ? 4
-                                           : 0;
-    if (length == 0 || k + static_cast<std::size_t>(length) > text.size()) {
-      out += static_cast<char32_t>(lead);
-      ++k;
-      continue;
-    }
-    char32_t code = length == 1 ? lead : lead & (0x7F >> length);
-    for (int extra = 1; extra < length; ++extra)
-      code = (code << 6) |
-             (static_cast<unsigned char>(text[k + static_cast<std::size_t>(extra)]) & 0x3F);
-    out += code;
-    k += static_cast<std::size_t>(length);
-  }
-  return out;
-}
 
 Step ParseStep(const std::string& key) {
   if (key == "Deg") return AngleMode::Degrees;

@@ -24,4 +24,30 @@ void RemoveLastCharacter(std::string& text) {
   text.erase(cut);
 }
 
+std::u32string DecodeUtf8(std::string_view text) {
+  std::u32string out;
+  for (std::size_t k = 0; k < text.size();) {
+    const auto lead = static_cast<unsigned char>(text[k]);
+    const std::size_t length = lead < 0x80           ? 1
+                               : (lead >> 5) == 0x6  ? 2
+                               : (lead >> 4) == 0xE  ? 3
+                               : (lead >> 3) == 0x1E ? 4
+                                                     : 0;
+    bool wellFormed = length != 0 && k + length <= text.size();
+    for (std::size_t extra = 1; wellFormed && extra < length; ++extra)
+      wellFormed = IsContinuationByte(text[k + extra]);
+    if (!wellFormed) {
+      out += static_cast<char32_t>(lead);
+      ++k;
+      continue;
+    }
+    char32_t code = length == 1 ? lead : lead & (0x7F >> length);
+    for (std::size_t extra = 1; extra < length; ++extra)
+      code = (code << 6) | (static_cast<unsigned char>(text[k + extra]) & 0x3F);
+    out += code;
+    k += length;
+  }
+  return out;
+}
+
 }  // namespace vaneko

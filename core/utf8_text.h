@@ -13,4 +13,8 @@ std::size_t CharacterCount(std::string_view text);
 // Removes the last character of `text`, with all its bytes; nothing when it is empty.
 void RemoveLastCharacter(std::string& text);
 
+// The code points of a UTF-8 text. A malformed byte stands for itself as a code point, so a
+// key filter refuses it like any other unexpected character.
+std::u32string DecodeUtf8(std::string_view text);
+
 }  // namespace vaneko

@@ -11,11 +11,9 @@
 #include "calculator/calculator_model.h"
 #include "catalogue/catalogue.h"
 #include "convert/converter_model.h"
+#include "core/field.h"
 
 namespace vaneko {
-
-// The single-line fields of the window.
-enum class Field { Nombre1, Result, Calc, mem, X1, Y1, Z1 };
 
 // The captions that follow the interface language.
 struct Captions {

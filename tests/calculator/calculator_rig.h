@@ -38,8 +38,11 @@ class CalculatorRig {
   std::string& Text(std::string_view field) {
     if (field == "Nombre1") return converter.Nombre1;
     if (field == "Result") return converter.Result;
-    for (const PanelField& f : PanelFields())
-      if (f.name == field) return model.*(f.text);
+    if (field == "Calc") return model.Calc;
+    if (field == "mem") return model.mem;
+    if (field == "X1") return model.X1;
+    if (field == "Y1") return model.Y1;
+    if (field == "Z1") return model.Z1;
     ADD_FAILURE() << "no field " << field;
     static std::string none;
     return none;
