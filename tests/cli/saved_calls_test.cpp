@@ -1,0 +1,75 @@
+// Replays the saved vaneko-cli calls (tests/cli/saved_calls.txt, written by
+// tools/save_cli_calls.py) and compares exit code, stdout and stderr byte for byte. It guards
+// every refactoring: a unit list, a conversion or a key sequence that prints anything else fails.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "run_cli.h"
+
+namespace vaneko::testing {
+namespace {
+
+struct SavedCall {
+  std::vector<std::string> args;
+  int exitCode = 0;
+  std::string out;
+  std::string err;
+  int line = 0;
+};
+
+std::vector<std::string> SplitTabs(const std::string& text) {
+  std::vector<std::string> parts;
+  std::size_t start = 0;
+  for (std::size_t tab = text.find('\t'); tab != std::string::npos; tab = text.find('\t', start)) {
+    parts.push_back(text.substr(start, tab - start));
+    start = tab + 1;
+  }
+  parts.push_back(text.substr(start));
+  return parts;
+}
+
+std::vector<SavedCall> ReadSavedCalls(const char* path) {
+  std::ifstream in(path);
+  std::vector<SavedCall> calls;
+  std::string line;
+  for (int number = 1; std::getline(in, line); ++number) {
+    if (line.rfind("$ ", 0) == 0) {
+      calls.push_back({SplitTabs(line.substr(2)), 0, {}, {}, number});
+    } else if (calls.empty() || line.empty() || line[0] == '#') {
+      continue;
+    } else if (line.rfind("exit ", 0) == 0) {
+      calls.back().exitCode = std::stoi(line.substr(5));
+    } else if (line.rfind("> ", 0) == 0) {
+      calls.back().out += line.substr(2) + '\n';
+    } else if (line.rfind("! ", 0) == 0) {
+      calls.back().err += line.substr(2) + '\n';
+    } else {
+      ADD_FAILURE() << path << ':' << number << ": unreadable line '" << line << "'";
+    }
+  }
+  return calls;
+}
+
+TEST(SavedCalls, EveryCallPrintsWhatWasSaved) {
+  const std::vector<SavedCall> calls = ReadSavedCalls(VANEKO_SAVED_CALLS);
+  ASSERT_GT(calls.size(), 1000U) << "the saved calls were not found at " << VANEKO_SAVED_CALLS;
+  int mismatches = 0;
+  for (const SavedCall& call : calls) {
+    const CliRun run = RunCli(call.args);
+    if (run.exitCode == call.exitCode && run.out == call.out && run.err == call.err) continue;
+    if (++mismatches <= 20) {
+      ADD_FAILURE() << "saved call at line " << call.line << "\n  exit " << run.exitCode
+                    << " (saved " << call.exitCode << ")\n  stdout: " << run.out
+                    << "  saved:  " << call.out << "  stderr: " << run.err
+                    << "  saved:  " << call.err;
+    }
+  }
+  EXPECT_EQ(mismatches, 0) << "of " << calls.size() << " saved calls";
+}
+
+}  // namespace
+}  // namespace vaneko::testing
