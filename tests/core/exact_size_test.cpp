@@ -1,0 +1,43 @@
+// Exact sizes: decimals read without rounding, products and quotients kept as exact fractions.
+#include "core/exact_size.h"
+
+#include <gtest/gtest.h>
+
+namespace vaneko {
+namespace {
+
+constexpr ExactSize kInch = Decimal("0.0254");
+constexpr ExactSize kUsGallon = Whole(231) * kInch * kInch * kInch;
+
+static_assert(Decimal("0.0254") == ExactSize{127, 5000, 0});
+static_assert(Decimal("3.7E10") == Whole(37000000000));
+static_assert(Decimal("1E-6") == ExactSize{1, 1000000, 0});
+static_assert(Decimal("-2.50") == ExactSize{-5, 2, 0});
+static_assert(kUsGallon == Decimal("0.003785411784"));
+static_assert(kUsGallon / Whole(128) == Decimal("0.0000295735295625"));
+static_assert(Decimal("0.5") + Decimal("0.25") == ExactSize{3, 4, 0});
+static_assert((Whole(180) / ExactSize{1, 1, 1}).piPower == -1);
+
+struct ExtendedCase {
+  const char* name;
+  ExactSize size;
+  Extended expected;
+};
+
+class ExactSizeToExtended : public ::testing::TestWithParam<ExtendedCase> {};
+
+TEST_P(ExactSizeToExtended, RoundsTheQuotientOnce) {
+  EXPECT_EQ(ToExtended(GetParam().size), GetParam().expected) << GetParam().name;
+}
+
+INSTANTIATE_TEST_SUITE_P(Sizes, ExactSizeToExtended,
+                         ::testing::Values(ExtendedCase{"inch", kInch, 0.0254L},
+                                           ExtendedCase{"US gallon", kUsGallon, 0.003785411784L},
+                                           ExtendedCase{"one third", Whole(1) / Whole(3), 1.0L / 3},
+                                           ExtendedCase{"radian in degrees",
+                                                        Whole(180) / ExactSize{1, 1, 1},
+                                                        57.2957795130823208768L},
+                                           ExtendedCase{"half turn", ExactSize{1, 1, 1}, kPi}));
+
+}  // namespace
+}  // namespace vaneko
