@@ -2,6 +2,8 @@
 // A KEY is a key's caption as the panel shows it, "Deg", "Rad" or "Grad" (the angle mode),
 // "type:TEXT" (types each character of TEXT into Calc through the key filter) or "Enter"
 // (types the Enter key there). Message boxes are printed on stderr and the keys go on.
+// Typed text goes through the field's key filter one character at a time, appended at the end,
+// so a long text costs time in proportion to its length.
 #include <exception>
 #include <ostream>
 #include <variant>
@@ -36,7 +38,7 @@ Step ParseStep(const std::string& key) {
 
 }  // namespace
 
-int RunKeys(const Args& args, Streams io) {
+int RunKeys(const Args& args, const Options& options, Streams io) {
   bool printState = false;
   std::vector<Step> steps;
   for (const std::string& arg : args) {
@@ -48,7 +50,9 @@ int RunKeys(const Args& args, Streams io) {
   }
 
   Session session;
-  session.calculator.ShowNotice = [&](const std::string& notice) { io.err << notice << '\n'; };
+  session.calculator.ShowNotice = [&](const std::string& notice) {
+    io.err << Shown(notice, options) << '\n';
+  };
   for (const Step& step : steps) {
     try {
       if (const auto* key = std::get_if<const CalcKey*>(&step)) {
@@ -60,16 +64,17 @@ int RunKeys(const Args& args, Streams io) {
           session.TypeChar(Field::Calc, character);
       }
     } catch (const std::exception& e) {
-      io.err << ErrorBoxText(e.what()) << '\n';
+      io.err << Shown(ErrorBoxText(e.what()), options) << '\n';
     }
   }
 
   const calculator::CalculatorModel& calc = session.calculator;
   if (printState) {
-    io.out << "Calc: " << calc.Calc << "\nmem: " << calc.mem << "\nX1: " << calc.X1
-           << "\nY1: " << calc.Y1 << "\nZ1: " << calc.Z1 << '\n';
+    io.out << "Calc: " << Shown(calc.Calc, options) << "\nmem: " << Shown(calc.mem, options)
+           << "\nX1: " << Shown(calc.X1, options) << "\nY1: " << Shown(calc.Y1, options)
+           << "\nZ1: " << Shown(calc.Z1, options) << '\n';
   } else {
-    io.out << calc.Calc << '\n';
+    io.out << Shown(calc.Calc, options) << '\n';
   }
   return kExitOk;
 }

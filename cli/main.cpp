@@ -1,35 +1,8 @@
 #include <iostream>
-#include <string_view>
 
 #include "cli/cli.h"
 
-namespace {
-
-constexpr std::string_view kUsage =
-    "usage: vaneko-cli categories\n"
-    "       vaneko-cli units CATEGORY [--lang fr|en]\n"
-    "       vaneko-cli convert [--lang fr|en] CATEGORY FROM TO NUMBER\n"
-    "       vaneko-cli keys [--state] KEY...\n";
-
-}  // namespace
-
 int main(int argc, char** argv) {
   using namespace vaneko::cli;
-  const Streams io{std::cout, std::cerr};
-  if (argc < 2) {
-    std::cerr << kUsage;
-    return kExitUsage;
-  }
-  const std::string_view command = argv[1];
-  const Args args(argv + 2, argv + argc);
-  try {
-    if (command == "categories") return RunCategories(args, io);
-    if (command == "units") return RunUnits(args, io);
-    if (command == "convert") return RunConvert(args, io);
-    if (command == "keys") return RunKeys(args, io);
-    throw UsageError{"unknown command '" + std::string(command) + "'"};
-  } catch (const UsageError& e) {
-    std::cerr << "vaneko-cli: " << e.message << '\n' << kUsage;
-    return kExitUsage;
-  }
+  return Run(Args(argv + 1, argv + argc), Streams{std::cout, std::cerr});
 }

@@ -75,12 +75,12 @@ std::optional<char> Session::CalcKeyPress(Field sender, char32_t key) {
   calculator.CalcFreshEntry = false;
   converter.NumberFreshEntry = false;
 
-  EntryText = Text(sender);
-  EntryHasComma = EntryText.find(',') != std::string::npos;
-
   switch (key) {
     case U',':
     case U'.':
+      // Only a comma needs to know whether the field holds one already. The field is looked at
+      // in place, not copied, so that typing a long text stays linear in its length.
+      EntryHasComma = Text(sender).find(',') != std::string::npos;
       if (EntryHasComma) return std::nullopt;
       EntryHasComma = true;
       return ',';

@@ -1,0 +1,102 @@
+// The help and version texts. They are also the source of the manual page, which help2man
+// writes from them at build time: "Usage:", the sections ending in ":" and the option lines
+// follow the layout it reads.
+#include <array>
+
+#include "cli/cli.h"
+#include "vaneko_version.h"
+
+namespace vaneko::cli {
+
+namespace {
+
+constexpr std::string_view kProgramHelp =
+    "Usage: vaneko-cli [OPTION]... COMMAND [ARGUMENT]...\n"
+    "Convert units and press calculator keys as in the Vaneko window, from the command line.\n"
+    "Every call works on a freshly started window and prints what that window would show.\n"
+    "\n"
+    "Commands:\n"
+    "  categories          the 18 categories: INDEX, French caption, English caption\n"
+    "  units CATEGORY      the units of a category: POSITION, NAME, SYMBOL\n"
+    "  convert CATEGORY FROM TO NUMBER\n"
+    "                      NUMBER converted from unit FROM to unit TO; TO '*' converts it\n"
+    "                      to every unit of the category, one NAME<TAB>RESULT line each\n"
+    "  keys [--state] KEY...\n"
+    "                      calculator keys pressed in order; prints the entry field\n"
+    "\n"
+    "Options:\n"
+    "  -h, --help          display this help and exit; after a command, that command's help\n"
+    "      --version       output version information and exit\n"
+    "      --lang=fr|en    the language of the printed unit names (default fr)\n"
+    "      --format=plain  write numbers with a decimal point, and read NUMBER with one\n"
+    "      --format=window write and read numbers with the window's decimal comma (default)\n"
+    "\n"
+    "Names:\n"
+    "  CATEGORY is a tab index (0 to 17) or a caption; FROM and TO are list positions, unit\n"
+    "  names or symbols. Names match whatever the case and the accents, in French or in\n"
+    "  English whatever --lang says: \"kilometre\", \"KILOMÈTRE\" and \"Kilomètre\" alike. An\n"
+    "  exact name wins over one that differs in case or accents, and a name in the --lang\n"
+    "  language over one in the other. In \"Gramme-Volume\" FROM is a food and TO a measure.\n"
+    "\n"
+    "Examples:\n"
+    "  vaneko-cli convert Distance mi km 1\n"
+    "  vaneko-cli convert Temperature °F °C 100\n"
+    "  vaneko-cli --format=plain convert Pressure psi '*' 30\n"
+    "  vaneko-cli keys 2 + 3 '*' 4 =\n"
+    "\n"
+    "Exit status:\n"
+    "  0 success; 1 a conversion or key failed (its error box's text is on stderr);\n"
+    "  2 a usage error, an unknown or ambiguous name.\n";
+
+struct CommandHelpText {
+  std::string_view command;
+  std::string_view text;
+};
+
+constexpr std::array kCommandHelp{
+    CommandHelpText{"categories",
+                    "Usage: vaneko-cli categories\n"
+                    "Prints the 18 categories, one INDEX<TAB>FRENCH<TAB>ENGLISH line each.\n"},
+    CommandHelpText{
+        "units",
+        "Usage: vaneko-cli units CATEGORY [--lang=fr|en]\n"
+        "Prints the units of CATEGORY, one POSITION<TAB>NAME<TAB>SYMBOL line each, in list\n"
+        "order; SYMBOL is empty for a unit without one. For \"Gramme-Volume\" the foods come\n"
+        "first, then a line \"--\", then the measures.\n"},
+    CommandHelpText{
+        "convert",
+        "Usage: vaneko-cli [--format=plain] convert [--lang=fr|en] CATEGORY FROM TO NUMBER\n"
+        "Converts NUMBER from unit FROM to unit TO of CATEGORY, exactly as a click in the\n"
+        "to-list of a freshly started window, and prints the result field.\n"
+        "NUMBER is the text typed into the number field, with the decimal comma (with\n"
+        "--format=plain: the decimal point, and a comma is refused).\n"
+        "TO '*' prints NUMBER in every unit of the category, one NAME<TAB>RESULT line each;\n"
+        "a unit whose conversion fails has an empty RESULT and its error on stderr (exit 1).\n"
+        "Names: a list position, a name in either language whatever the case and the\n"
+        "accents, or a symbol. An unknown or ambiguous name exits with 2.\n"},
+    CommandHelpText{
+        "keys",
+        "Usage: vaneko-cli [--format=plain] keys [--state] KEY...\n"
+        "Presses calculator keys on a freshly started window and prints the entry field Calc\n"
+        "(with --state: Calc, mem, X1, Y1 and Z1, one per line). A KEY is a key's caption as\n"
+        "the panel shows it, Deg, Rad or Grad for the angle mode, type:TEXT to type TEXT into\n"
+        "Calc through its key filter, or Enter. Message boxes are printed on stderr and the\n"
+        "keys go on; an unknown key exits with 2.\n"}};
+
+}  // namespace
+
+std::string_view ProgramHelp() {
+  return kProgramHelp;
+}
+
+std::string_view CommandHelp(std::string_view command) {
+  for (const CommandHelpText& help : kCommandHelp)
+    if (help.command == command) return help.text;
+  return {};
+}
+
+std::string VersionText() {
+  return std::string("vaneko-cli (Vaneko) ") + kVersion + "\n";
+}
+
+}  // namespace vaneko::cli

@@ -1,0 +1,67 @@
+// The program's options and the dispatch to its commands.
+#include <ostream>
+
+#include "cli/cli.h"
+
+namespace vaneko::cli {
+
+namespace {
+
+constexpr std::string_view kTryHelp = "Try 'vaneko-cli --help' for more information.\n";
+
+NumberFormat ParseFormat(std::string_view text) {
+  if (text == "plain") return NumberFormat::kPlain;
+  if (text == "window") return NumberFormat::kWindow;
+  throw UsageError{"--format takes plain or window, not '" + std::string(text) + "'"};
+}
+
+int RunCommand(std::string_view command, const Args& args, const Options& options, Streams io) {
+  if (command == "categories") return RunCategories(args, options, io);
+  if (command == "units") return RunUnits(args, options, io);
+  if (command == "convert") return RunConvert(args, options, io);
+  if (command == "keys") return RunKeys(args, options, io);
+  throw UsageError{"unknown command '" + std::string(command) + "'"};
+}
+
+}  // namespace
+
+int Run(const Args& args, Streams io) {
+  try {
+    // --format applies to every command and may stand anywhere; the rest is the command's.
+    Options options;
+    Args rest;
+    constexpr std::string_view kFormat = "--format=";
+    for (std::size_t k = 0; k < args.size(); ++k) {
+      if (args[k].rfind(kFormat, 0) == 0) {
+        options.format = ParseFormat(std::string_view(args[k]).substr(kFormat.size()));
+      } else if (args[k] == "--format") {
+        if (k + 1 >= args.size()) throw UsageError{"--format needs plain or window"};
+        options.format = ParseFormat(args[++k]);
+      } else {
+        rest.push_back(args[k]);
+      }
+    }
+    if (rest.empty()) throw UsageError{"no command"};
+    const std::string& command = rest.front();
+    if (command == "-h" || command == "--help") {
+      io.out << ProgramHelp();
+      return kExitOk;
+    }
+    if (command == "--version") {
+      io.out << VersionText();
+      return kExitOk;
+    }
+    if (command.rfind('-', 0) == 0) throw UsageError{"unknown option '" + command + "'"};
+    const Args commandArgs(rest.begin() + 1, rest.end());
+    if (!CommandHelp(command).empty() && AsksForHelp(commandArgs)) {
+      io.out << CommandHelp(command);
+      return kExitOk;
+    }
+    return RunCommand(command, commandArgs, options, io);
+  } catch (const UsageError& e) {
+    io.err << "vaneko-cli: " << e.message << '\n' << kTryHelp;
+    return kExitUsage;
+  }
+}
+
+}  // namespace vaneko::cli
