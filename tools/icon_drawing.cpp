@@ -41,8 +41,8 @@ QPointF Polar(double radius, double degrees) {
   return kCentre + QPointF(radius * std::cos(a), -radius * std::sin(a));
 }
 
-QImage TransparentCanvas() {
-  QImage image(kIconSize, kIconSize, QImage::Format_ARGB32_Premultiplied);
+QImage TransparentCanvas(int size = kIconSize) {
+  QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
   image.fill(Qt::transparent);
   return image;
 }
@@ -69,10 +69,11 @@ QPainterPath GearOutline() {
 
 }  // namespace
 
-QImage DrawGearIcon(Edges edges) {
-  QImage image = TransparentCanvas();
+QImage DrawGearIcon(Edges edges, int size) {
+  QImage image = TransparentCanvas(size);
   QPainter painter(&image);
   painter.setRenderHint(QPainter::Antialiasing, edges == Edges::kSmooth);
+  painter.scale(static_cast<double>(size) / kIconSize, static_cast<double>(size) / kIconSize);
 
   const QPainterPath gear = GearOutline();
   painter.setPen(
@@ -87,6 +88,40 @@ QImage DrawGearIcon(Edges edges) {
   painter.drawEllipse(kCentre, kGearHoleRadius, kGearHoleRadius);
   painter.end();
   return image;
+}
+
+QString GearIconSvg() {
+  const auto colour = [](PaletteIndex index) { return PaletteColour(index).name(); };
+  const auto point = [](QPointF p) {
+    return QString::number(p.x(), 'f', 3) + QLatin1Char(',') + QString::number(p.y(), 'f', 3);
+  };
+  QString outline;
+  for (int tooth = 0; tooth < kGearTeeth; ++tooth) {
+    const double middle = 90.0 + tooth * 360.0 / kGearTeeth;
+    outline += (tooth == 0 ? QStringLiteral("M") : QStringLiteral(" L")) +
+               point(Polar(kGearRootRadius, middle - kGearRootHalfDegrees)) + QStringLiteral(" L") +
+               point(Polar(kGearTipRadius, middle - kGearTipHalfDegrees)) + QStringLiteral(" L") +
+               point(Polar(kGearTipRadius, middle + kGearTipHalfDegrees)) + QStringLiteral(" L") +
+               point(Polar(kGearRootRadius, middle + kGearRootHalfDegrees));
+  }
+  // The axle hole cut out of the wheel: a circle drawn as two arcs, even-odd filled.
+  const QString r = QString::number(kGearHoleRadius, 'f', 3);
+  outline += QStringLiteral(" Z M") + point(kCentre - QPointF(kGearHoleRadius, 0)) +
+             QStringLiteral(" A") + r + QLatin1Char(',') + r + QStringLiteral(" 0 1,0 ") +
+             point(kCentre + QPointF(kGearHoleRadius, 0)) + QStringLiteral(" A") + r +
+             QLatin1Char(',') + r + QStringLiteral(" 0 1,0 ") +
+             point(kCentre - QPointF(kGearHoleRadius, 0)) + QStringLiteral(" Z");
+  return QStringLiteral(
+             "<svg xmlns=\"http://www.w3.org/2000/svg\" width=\"%1\" height=\"%1\" "
+             "viewBox=\"0 0 %1 %1\">\n"
+             "  <path d=\"%2\" fill=\"%3\" fill-rule=\"evenodd\" stroke=\"%4\" "
+             "stroke-width=\"1\" stroke-linejoin=\"round\"/>\n"
+             "  <circle cx=\"16\" cy=\"16\" r=\"%5\" fill=\"none\" stroke=\"%6\" "
+             "stroke-width=\"1.6\"/>\n"
+             "</svg>\n")
+      .arg(kIconSize)
+      .arg(outline, colour(kPaletteSilver), colour(kPaletteBlack),
+           QString::number(kGearHubRadius, 'f', 3), colour(kPaletteGrey));
 }
 
 QImage DrawAboutPicture(Edges edges) {

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QImage>
+#include <QString>
 #include <array>
 
 #include "standard_palette.h"
@@ -21,8 +22,12 @@ inline constexpr std::array<int, 5> kAboutColours = {kPaletteNavy, kPaletteMaroo
 // edge into the ground, or antialiased for full-colour copies.
 enum class Edges { kHard, kSmooth };
 
-// A grey gear wheel on a transparent ground, kIconSize pixels square.
-QImage DrawGearIcon(Edges edges);
+// A grey gear wheel on a transparent ground, `size` pixels square (drawn on a kIconSize grid
+// and scaled).
+QImage DrawGearIcon(Edges edges, int size = kIconSize);
+
+// The same gear wheel as an SVG document, for the desktop's scalable icon.
+QString GearIconSvg();
 
 // A red sphere inside two crossing orbit ellipses on a transparent ground, kIconSize pixels
 // square.

@@ -1,5 +1,6 @@
 // Writes the pictures of assets/: circle.jpg (the circle window's picture), gear.bmp (the window
-// icon), about.bmp (the about picture) and gear.png (the desktop entry's icon).
+// icon), about.bmp (the about picture), gear.png, and the desktop's icons in icons/ (PNG in the
+// hicolor sizes from 16 to 256 pixels, and SVG).
 //
 //   QT_QPA_PLATFORM=offscreen make_pictures OUTPUT_DIRECTORY
 //
@@ -107,6 +108,20 @@ int main(int argc, char* argv[]) {
              gear_bmp_path);
   const QString gear_png_path = output.filePath(QStringLiteral("gear.png"));
   ok &= Report(DrawGearIcon(Edges::kSmooth).save(gear_png_path, "PNG"), gear_png_path);
+
+  // The desktop's icons: the hicolor sizes and the scalable one.
+  for (const int size : {16, 24, 32, 48, 64, 128, 256}) {
+    const QString folder = QStringLiteral("icons/%1x%1").arg(size);
+    output.mkpath(folder);
+    const QString path = output.filePath(folder + QStringLiteral("/vaneko.png"));
+    ok &= Report(DrawGearIcon(Edges::kSmooth, size).save(path, "PNG"), path);
+  }
+  output.mkpath(QStringLiteral("icons/scalable"));
+  const QString svg_path = output.filePath(QStringLiteral("icons/scalable/vaneko.svg"));
+  QFile svg(svg_path);
+  ok &= Report(svg.open(QIODevice::WriteOnly | QIODevice::Truncate) &&
+                   svg.write(GearIconSvg().toUtf8()) > 0 && svg.flush(),
+               svg_path);
 
   const QString about_path = output.filePath(QStringLiteral("about.bmp"));
   ok &= Report(
