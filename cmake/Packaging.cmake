@@ -11,7 +11,13 @@
 include_guard()
 
 set(VANEKO_APP_ID "example.vaneko.Vaneko")
-set(VANEKO_PRIVATE_LIBDIR "${CMAKE_INSTALL_LIBDIR}/vaneko")
+# The private folder sits in the multiarch library folder where there is one
+# (/usr/lib/x86_64-linux-gnu/vaneko), as Debian wants private libraries.
+if(CMAKE_LIBRARY_ARCHITECTURE)
+  set(VANEKO_PRIVATE_LIBDIR "lib/${CMAKE_LIBRARY_ARCHITECTURE}/vaneko")
+else()
+  set(VANEKO_PRIVATE_LIBDIR "lib/vaneko")
+endif()
 set(VANEKO_DOCDIR "${CMAKE_INSTALL_DATADIR}/doc/vaneko")
 # The date of this version's release, for the changelog and the metainfo.
 set(VANEKO_RELEASE_DATE "2026-01-15")
@@ -20,6 +26,9 @@ set(VANEKO_RELEASE_DATE_RFC2822 "Thu, 15 Jan 2026 12:00:00 +0000")
 set_target_properties(vaneko-cli PROPERTIES INSTALL_RPATH "$ORIGIN/../${VANEKO_PRIVATE_LIBDIR}")
 install(TARGETS vaneko-cli RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
 install(TARGETS vmath LIBRARY DESTINATION ${VANEKO_PRIVATE_LIBDIR} NAMELINK_SKIP)
+# The maths library calls nothing of the C library itself, so the linker would leave libc out;
+# a shared library without it cannot rely on the C runtime's start-up, and Debian refuses it.
+target_link_options(vmath PRIVATE -Wl,--no-as-needed)
 
 set(VANEKO_PACKAGING_OUT ${PROJECT_BINARY_DIR}/packaging)
 file(MAKE_DIRECTORY ${VANEKO_PACKAGING_OUT})
@@ -96,12 +105,12 @@ set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS
     "${CMAKE_BINARY_DIR}/_CPack_Packages/Linux/DEB/vaneko-${PROJECT_VERSION}-Linux/usr/${VANEKO_PRIVATE_LIBDIR}")
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS OFF)
-set(CPACK_PACKAGE_DESCRIPTION
-    "Vaneko converts numbers between the units of 18 categories (temperature, "
-    "distance, mass, area, volumes, kitchen measures of foods, pressure, speed, "
-    "force, energy, power, fuel economy, flows, torque, radioactivity, angles) "
-    "and holds a button-driven scientific calculator with a memory, three "
-    "registers, trigonometric, hyperbolic and special functions and constants. "
-    "Its window speaks French and English; vaneko-cli does the same from the "
-    "command line.")
+string(CONCAT CPACK_PACKAGE_DESCRIPTION
+  "Vaneko converts numbers between the units of 18 categories (temperature,\n"
+  "distance, mass, area, volumes, kitchen measures of foods, pressure, speed,\n"
+  "force, energy, power, fuel economy, flows, torque, radioactivity, angles)\n"
+  "and holds a button-driven scientific calculator with a memory, three\n"
+  "registers, trigonometric, hyperbolic and special functions and constants.\n"
+  "Its window speaks French and English; vaneko-cli does the same from the\n"
+  "command line.")
 include(CPack)

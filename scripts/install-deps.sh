@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev libjpeg-dev libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation xvfb xauth xdotool imagemagick
   clang-14 libclang-rt-14-dev
+  help2man lintian appstream desktop-file-utils dpkg-dev fakeroot file
 )
 
 missing=()
