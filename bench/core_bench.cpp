@@ -5,6 +5,7 @@
 #include <string>
 
 #include "calculator/key_table.h"
+#include "core/exact_map.h"
 #include "core/number_text.h"
 #include "session/session.h"
 
@@ -65,6 +66,22 @@ void BM_ReadNumber(benchmark::State& state) {
   for (auto _ : state) benchmark::DoNotOptimize(vaneko::ReadNumber(" -1234,5678E-3 "));
 }
 BENCHMARK(BM_ReadNumber);
+
+// An exact conversion: the fast path that settles almost every value, and the exact rationals
+// that decide a last digit in doubt (here a tie, 1,234567890123455 m in centimetres).
+void BM_ApplyExactly(benchmark::State& state) {
+  const vaneko::DecimalNumber x = vaneko::ReadDecimal("1234,5678");
+  const vaneko::ExactMap map{vaneko::Decimal("1609.344") / vaneko::Decimal("1852")};
+  for (auto _ : state) benchmark::DoNotOptimize(vaneko::ApplyExactly(x, map));
+}
+BENCHMARK(BM_ApplyExactly);
+
+void BM_ApplyExactlyTie(benchmark::State& state) {
+  const vaneko::DecimalNumber x = vaneko::ReadDecimal("1,234567890123455");
+  const vaneko::ExactMap map{vaneko::Whole(100)};
+  for (auto _ : state) benchmark::DoNotOptimize(vaneko::ApplyExactly(x, map));
+}
+BENCHMARK(BM_ApplyExactlyTie);
 
 // The model's half of a tab change to the kitchen measures: 283 + 6 lines.
 void BM_KitchenTabRefill(benchmark::State& state) {

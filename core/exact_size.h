@@ -10,6 +10,7 @@
 namespace vaneko {
 
 __extension__ using Int128 = __int128;
+__extension__ using UInt128 = unsigned __int128;
 
 struct ExactSize {
   Int128 num = 1;

@@ -5,6 +5,8 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <limits>
+#include <utility>
 
 #include "core/errors.h"
 
@@ -19,51 +21,84 @@ bool IsDigit(char c) {
   return c >= '0' && c <= '9';
 }
 
-// Parses `text` into a normalised ASCII form "[-]digits.digitsE[-]exp" that the
-// locale-independent std::from_chars reads. Returns false when the text is not a number.
-bool Normalise(std::string_view text, std::string& ascii) {
+// Reads `text` into its sign, significant digits and power of ten. Returns false when the text
+// is not a number.
+bool ParseDecimal(std::string_view text, DecimalNumber& number) {
   std::size_t pos = 0;
   const std::size_t n = text.size();
   while (pos < n && text[pos] == ' ') ++pos;
   bool negative = false;
   if (pos < n && (text[pos] == '+' || text[pos] == '-')) negative = text[pos++] == '-';
-  std::string mantissa;
+  std::string digits;
+  long exponent = 0;
   bool sawComma = false;
   bool sawDigit = false;
   for (; pos < n; ++pos) {
     const char c = text[pos];
     if (IsDigit(c)) {
-      mantissa += c;
       sawDigit = true;
+      if (c == '0' && digits.empty()) {
+        if (sawComma) --exponent;  // a leading zero after the comma: one decade smaller
+        continue;
+      }
+      digits += c;
+      if (sawComma) --exponent;
     } else if (c == ',' && !sawComma) {
-      mantissa += '.';
       sawComma = true;
     } else {
       break;
     }
   }
-  if (!sawDigit && !sawComma) return false;
-  if (!sawDigit) mantissa = "0";  // "," alone reads as 0
-  int exponent = 0;
+  if (!sawDigit && !sawComma) return false;  // "," alone reads as 0
+  int written = 0;
   bool negativeExponent = false;
   if (pos < n && (text[pos] == 'E' || text[pos] == 'e')) {
     ++pos;
     if (pos < n && (text[pos] == '+' || text[pos] == '-')) negativeExponent = text[pos++] == '-';
-    while (pos < n && IsDigit(text[pos]) && exponent * 10 + (text[pos] - '0') < kMaxExponent) {
-      exponent = exponent * 10 + (text[pos] - '0');
+    while (pos < n && IsDigit(text[pos]) && written * 10 + (text[pos] - '0') < kMaxExponent) {
+      written = written * 10 + (text[pos] - '0');
       ++pos;
     }
   }
   while (pos < n && text[pos] == ' ') ++pos;
   if (pos != n) return false;
-  ascii.clear();
-  if (negative) ascii += '-';
-  if (mantissa.front() == '.') ascii += '0';
-  ascii += mantissa;
-  if (ascii.back() == '.') ascii += '0';
+  std::size_t kept = digits.size();
+  while (kept > 0 && digits[kept - 1] == '0') --kept;
+  exponent += static_cast<long>(digits.size() - kept);
+  digits.resize(kept);
+  number.negative = negative;
+  number.digits = std::move(digits);
+  number.exponent = number.digits.empty() ? 0 : exponent + (negativeExponent ? -written : written);
+  return true;
+}
+
+// The extended value of a parsed decimal, or false when it lies beyond the extended range.
+// Whether it does is decided from the digits and the exponent: a value whose leading digit
+// stands above the decade of the largest extended number overflows; one far below the
+// smallest reads as zero, as an underflow passes silently everywhere else.
+bool ToExtendedValue(const DecimalNumber& number, Extended& value) {
+  if (number.digits.empty()) {
+    value = number.negative ? -0.0L : 0.0L;
+    return true;
+  }
+  const long decades = static_cast<long>(number.digits.size()) + number.exponent;
+  constexpr long kLargestDecades = std::numeric_limits<Extended>::max_exponent10 + 1;
+  if (decades > kLargestDecades) return false;
+  std::string ascii;
+  ascii.reserve(number.digits.size() + 24);
+  if (number.negative) ascii += '-';
+  ascii += number.digits;
   ascii += 'e';
-  if (negativeExponent) ascii += '-';
-  ascii += std::to_string(exponent);
+  ascii += std::to_string(number.exponent);
+  Extended parsed = 0;
+  const auto [end, ec] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), parsed);
+  if (ec == std::errc::result_out_of_range) {
+    if (decades > 0) return false;  // in the largest decade, beyond the largest value
+    parsed = 0;
+  } else if (ec != std::errc() || end != ascii.data() + ascii.size()) {
+    return false;
+  }
+  value = parsed;
   return true;
 }
 
@@ -140,18 +175,20 @@ bool RoundQuickly(Extended magnitude, std::string& kept, int& e) {
 
 }  // namespace
 
+bool TryReadDecimal(std::string_view text, DecimalNumber& number) {
+  return ParseDecimal(text, number) && ToExtendedValue(number, number.value);
+}
+
+DecimalNumber ReadDecimal(std::string_view text) {
+  DecimalNumber number;
+  if (!TryReadDecimal(text, number)) throw InvalidFloat(text);
+  return number;
+}
+
 bool TryReadNumber(std::string_view text, Extended& value) {
-  std::string ascii;
-  if (!Normalise(text, ascii)) return false;
-  Extended parsed = 0;
-  const auto [end, ec] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), parsed);
-  // Out of range can only mean a value too small for the extended format: it becomes zero.
-  if (ec == std::errc::result_out_of_range) {
-    if (std::abs(parsed) > 1) return false;
-  } else if (ec != std::errc() || end != ascii.data() + ascii.size()) {
-    return false;
-  }
-  value = parsed;
+  DecimalNumber number;
+  if (!TryReadDecimal(text, number)) return false;
+  value = number.value;
   return true;
 }
 

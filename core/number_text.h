@@ -10,6 +10,16 @@
 
 namespace vaneko {
 
+// A number read from its text: the sign, the significant digits (no leading or trailing zero;
+// empty for zero) and the power of ten, so that the value is exactly ±digits × 10^exponent;
+// and its nearest extended value.
+struct DecimalNumber {
+  bool negative = false;
+  std::string digits;
+  long exponent = 0;
+  Extended value = 0;
+};
+
 // Reads optional blanks, an optional sign, decimal digits with at most one comma (at least one
 // digit or the comma), an optional exponent ("E" or "e", an optional sign, digits read while
 // the exponent stays below 500; a letter without digits is exponent 0) and optional blanks.
@@ -18,6 +28,11 @@ Extended ReadNumber(std::string_view text);
 
 // Like ReadNumber, but reports failure instead of throwing.
 bool TryReadNumber(std::string_view text, Extended& value);
+
+// Like ReadNumber, keeping the exact decimal beside the extended value. A text whose value lies
+// beyond the extended range is not a number; one below it reads as zero.
+DecimalNumber ReadDecimal(std::string_view text);
+bool TryReadDecimal(std::string_view text, DecimalNumber& number);
 
 // Reads optional leading blanks, an optional sign and decimal digits forming a 32-bit signed
 // whole number. Throws EConvertError "'text' is not a valid integer value" otherwise.
