@@ -1,19 +1,26 @@
-// Tab 8, acceleration.
-// Names are shown exactly as written here, misspellings and trailing blanks included; the
-// position of a row is the unit's position in both lists of the tab.
+// Tab 8, acceleration: lengths per second squared and the standard gravity, sized in metres per
+// second squared.
+// Names are shown exactly as written here; the position of a row is the unit's position in both
+// lists of the tab.
 #pragma once
 
-#include "catalogue/bilingual_name.h"
+#include "catalogue/unit_rows.h"
 
-namespace vaneko::catalogue {
+namespace vaneko::catalogue::unit_tables {
 
-// French name, English name; one row per unit, in list order.
-inline constexpr BilingualName kAccelerationUnits[] = {
-    {"Centimetre par Seconde Carré", "Centimetre per Second Squared"},  // 0
-    {"Pied par Seconde Carré", "Feet per Second Squared"},              // 1
-    {"Gravité", "Gravity"},                                             // 2
-    {"Pouce par Seconde Carré", "Inche per Second Squared"},            // 3
-    {"Mètre par Seconde Carré", "Metre per Second Squared"},            // 4
+inline constexpr ExactSize kSecondSquared = kSecond * kSecond;
+
+// French and English names, size in metres per second squared, no registry type, symbol; in list
+// order.
+inline constexpr UnitRow kAccelerationUnits[] = {
+    {{"Centimetre par Seconde Carré", "Centimetre per Second Squared"},
+     kCentimetre / kSecondSquared,
+     {},
+     "cm/s²"},
+    {{"Pied par Seconde Carré", "Feet per Second Squared"}, kFoot / kSecondSquared, {}, "ft/s²"},
+    {{"Gravité", "Gravity"}, kStandardGravity, {}, "g₀"},
+    {{"Pouce par Seconde Carré", "Inche per Second Squared"}, kInch / kSecondSquared, {}, "in/s²"},
+    {{"Mètre par Seconde Carré", "Metre per Second Squared"}, kMetre / kSecondSquared, {}, "m/s²"},
 };
 
-}  // namespace vaneko::catalogue
+}  // namespace vaneko::catalogue::unit_tables

@@ -1,19 +1,19 @@
-// Tab 17, angles.
-// Names are shown exactly as written here, misspellings and trailing blanks included; the
-// position of a row is the unit's position in both lists of the tab.
+// Tab 17, plane angles, sized in degrees; the radian is 180/π of them.
+// Names are shown exactly as written here; the position of a row is the unit's position in both
+// lists of the tab.
 #pragma once
 
-#include "catalogue/bilingual_name.h"
+#include "catalogue/unit_rows.h"
 
-namespace vaneko::catalogue {
+namespace vaneko::catalogue::unit_tables {
 
-// French name, English name; one row per unit, in list order.
-inline constexpr BilingualName kAngleUnits[] = {
-    {"Degré", "Degree"},    // 0
-    {"Minute", "Minute"},   // 1
-    {"Seconde", "Second"},  // 2
-    {"Grad", "Grad"},       // 3
-    {"Radian", "Radian"},   // 4
+// French and English names, size in degrees, no registry type, symbol; in list order.
+inline constexpr UnitRow kAngleUnits[] = {
+    {{"Degré", "Degree"}, kDegree / kDegree, {}, "°"},
+    {{"Minute", "Minute"}, kArcMinute / kDegree, {}, "′"},
+    {{"Seconde", "Second"}, kArcSecond / kDegree, {}, "″"},
+    {{"Grad", "Grad"}, kGrad / kDegree, {}, "grad"},
+    {{"Radian", "Radian"}, kRadian / kDegree, {}, "rad"},
 };
 
-}  // namespace vaneko::catalogue
+}  // namespace vaneko::catalogue::unit_tables

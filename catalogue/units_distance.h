@@ -1,31 +1,32 @@
-// Tab 1, distance: imperial, metric and astronomical lengths.
+// Tab 1, distance: imperial, metric and astronomical lengths, sized in metres; every unit is a
+// type of the measurement registry's distance family.
 // Names are shown exactly as written here, misspellings and trailing blanks included; the
 // position of a row is the unit's position in both lists of the tab.
 #pragma once
 
-#include "catalogue/bilingual_name.h"
+#include "catalogue/unit_rows.h"
 
-namespace vaneko::catalogue {
+namespace vaneko::catalogue::unit_tables {
 
-// French name, English name; one row per unit, in list order.
-inline constexpr BilingualName kDistanceUnits[] = {
-    {"Pouce", "Inche"},                         // 0
-    {"Main", "Hands"},                          // 1
-    {"Pied", "Feet"},                           // 2
-    {"Coudée", "Cubit"},                        // 3
-    {"Paces", "Paces"},                         // 4
-    {"Verge", "Yard"},                          // 5
-    {"Brasse", "Fathom"},                       // 6
-    {"Chaîne", "Chain"},                        // 7
-    {"Furlong", "Furlong"},                     // 8
-    {"Mile", "Mile"},                           // 9
-    {"Mile Nautique", "Admiralty Mile"},        // 10
-    {"Kilomètre", "Kilometre"},                 // 11
-    {"Mètre", "Metre"},                         // 12
-    {"Centimètre", "Centimetre"},               // 13
-    {"Unité Astronomique", "Astromical Unit"},  // 14
-    {"Année Lumière", "Light Year"},            // 15
-    {"Parsec", "Parsec"},                       // 16
+// French and English names, size in metres, registry type, symbol; in list order.
+inline constexpr UnitRow kDistanceUnits[] = {
+    {{"Pouce", "Inche"}, kInch, Inches, "in"},
+    {{"Main", "Hands"}, kHand, Hands, "hh"},
+    {{"Pied", "Feet"}, kFoot, Feet, "ft"},
+    {{"Coudée", "Cubit"}, kCubit, Cubits},
+    {{"Paces", "Paces"}, kPace, Paces},
+    {{"Verge", "Yard"}, kYard, Yards, "yd"},
+    {{"Brasse", "Fathom"}, kFathom, Fathoms, "ftm"},
+    {{"Chaîne", "Chain"}, kChain, Chains, "ch"},
+    {{"Furlong", "Furlong"}, kFurlong, Furlongs, "fur"},
+    {{"Mile", "Mile"}, kMile, Miles, "mi"},
+    {{"Mile Nautique", "Admiralty Mile"}, kNauticalMile, NauticalMiles, "nmi"},
+    {{"Kilomètre", "Kilometre"}, kKilometre, Kilometers, "km"},
+    {{"Mètre", "Metre"}, kMetre, Meters, "m"},
+    {{"Centimètre", "Centimetre"}, kCentimetre, Centimeters, "cm"},
+    {{"Unité Astronomique", "Astromical Unit"}, kAstronomicalUnit, AstronomicalUnits, "au"},
+    {{"Année Lumière", "Light Year"}, kLightYear, LightYears, "ly"},
+    {{"Parsec", "Parsec"}, kParsec, Parsecs, "pc"},
 };
 
-}  // namespace vaneko::catalogue
+}  // namespace vaneko::catalogue::unit_tables

@@ -1,52 +1,57 @@
-// Tab 10, energy.
+// Tab 10, energy: heat, work and electrical energy, sized in joules. The electron-volt units use
+// the program's electron volt of 1.60206E-19 J, the horsepower units the horsepower of 746 W,
+// "Kilogram Metre" the standard gravity.
 // Names are shown exactly as written here, misspellings and trailing blanks included; the
 // position of a row is the unit's position in both lists of the tab.
 #pragma once
 
-#include "catalogue/bilingual_name.h"
+#include "catalogue/unit_rows.h"
 
-namespace vaneko::catalogue {
+namespace vaneko::catalogue::unit_tables {
 
-// French name, English name; one row per unit, in list order.
-inline constexpr BilingualName kEnergyUnits[] = {
-    {"British Termal Units(IT)", "British Termal Units(IT)"},          // 0
-    {"BTU(Mean)", "BTU(Mean)"},                                        // 1
-    {"BTU(Termo-Chemical)", "BTU(Termo-Chemical)"},                    // 2
-    {"Calorie 15°C", "Calorie 15°C"},                                  // 3
-    {"Calorie 20°C", "Calorie 20°C"},                                  // 4
-    {"Calorie (IT)", "Calorie (IT)"},                                  // 5
-    {"Calorie (Mean)", "Calorie (Mean)"},                              // 6
-    {"Calorie (Termo-Chemical)", "Calorie (Termo-Chemical)"},          // 7
-    {"Electron Volt", "Electron Volt"},                                // 8
-    {"Erg", "Erg"},                                                    // 9
-    {"Giga-Electron Volt", "Giga-Electron Volt"},                      // 10
-    {"Gigajoules", "Gigajoules"},                                      // 11
-    {"Horsepower Hour", "Horsepower Hour"},                            // 12
-    {"Horsepower Minute", "Horsepower Minute"},                        // 13
-    {"Horsepower Second", "Horsepower Second"},                        // 14
-    {"Joule", "Joule"},                                                // 15
-    {"Kilocalorie 15°C ", "Kilocalorie 15°C "},                        // 16
-    {"Kilocalorie 20°C", "Kilocalorie 20°C"},                          // 17
-    {"Kilocalorie (IT)", "Kilocalorie (IT)"},                          // 18
-    {"Kilocalorie (Mean)", "Kilocalorie (Mean)"},                      // 19
-    {"Kilocalorie (Termo-Chemical)", "Kilocalorie (Termo-Chemical)"},  // 20
-    {"Kilo-Electron Volt", "Kilo-Electron Volt"},                      // 21
-    {"Kilogram Metre", "Kilogram Metre"},                              // 22
-    {"Kilojoule", "Kilojoule"},                                        // 23
-    {"Kilowatt Heure", "Kilowatt Hour"},                               // 24
-    {"Kilowatt Minute", "Kilowatt Minute"},                            // 25
-    {"Kilowatt Seconde", "Kilowatt Second"},                           // 26
-    {"Mega-Electron Volt", "Mega-Electron Volt"},                      // 27
-    {"Megajoule", "Megajoule"},                                        // 28
-    {"Millijoule", "Millijoule"},                                      // 29
-    {"Newton Metre", "Newton Meter"},                                  // 30
-    {"Thermie", "Thermie"},                                            // 31
-    {"Therm (IT)", "Therm (IT)"},                                      // 32
-    {"Therm (Mean)", "Therm (Mean)"},                                  // 33
-    {"Therm (Termo-Chemical)", "Therm (Termo-Chemical)"},              // 34
-    {"Watt Heure", "Watt Hour"},                                       // 35
-    {"Watt Minute", "Watt Minute"},                                    // 36
-    {"Watt Seconde", "Watt Second"},                                   // 37
+// French and English names, size in joules, no registry type, symbol; in list order.
+inline constexpr UnitRow kEnergyUnits[] = {
+    {{"British Termal Units(IT)", "British Termal Units(IT)"}, kBtuIt, {}, "Btu (IT)"},
+    {{"BTU(Mean)", "BTU(Mean)"}, kBtuMean, {}, "Btu (mean)"},
+    {{"BTU(Termo-Chemical)", "BTU(Termo-Chemical)"}, kBtuTh, {}, "Btu (th)"},
+    {{"Calorie 15°C", "Calorie 15°C"}, kCalorie15, {}, "cal₁₅"},
+    {{"Calorie 20°C", "Calorie 20°C"}, kCalorie20, {}, "cal₂₀"},
+    {{"Calorie (IT)", "Calorie (IT)"}, kCalorieIt, {}, "cal (IT)"},
+    {{"Calorie (Mean)", "Calorie (Mean)"}, kCalorieMean, {}, "cal (mean)"},
+    {{"Calorie (Termo-Chemical)", "Calorie (Termo-Chemical)"}, kCalorieTh, {}, "cal (th)"},
+    {{"Electron Volt", "Electron Volt"}, kElectronVolt, {}, "eV"},
+    {{"Erg", "Erg"}, kErg, {}, "erg"},
+    {{"Giga-Electron Volt", "Giga-Electron Volt"}, kGiga* kElectronVolt, {}, "GeV"},
+    {{"Gigajoules", "Gigajoules"}, kGiga* kJoule, {}, "GJ"},
+    {{"Horsepower Hour", "Horsepower Hour"}, kHorsepower* kHour, {}, "hp·h"},
+    {{"Horsepower Minute", "Horsepower Minute"}, kHorsepower* kMinute, {}, "hp·min"},
+    {{"Horsepower Second", "Horsepower Second"}, kHorsepower* kSecond, {}, "hp·s"},
+    {{"Joule", "Joule"}, kJoule, {}, "J"},
+    {{"Kilocalorie 15°C ", "Kilocalorie 15°C "}, kKilo* kCalorie15, {}, "kcal₁₅"},
+    {{"Kilocalorie 20°C", "Kilocalorie 20°C"}, kKilo* kCalorie20, {}, "kcal₂₀"},
+    {{"Kilocalorie (IT)", "Kilocalorie (IT)"}, kKilo* kCalorieIt, {}, "kcal (IT)"},
+    {{"Kilocalorie (Mean)", "Kilocalorie (Mean)"}, kKilo* kCalorieMean, {}, "kcal (mean)"},
+    {{"Kilocalorie (Termo-Chemical)", "Kilocalorie (Termo-Chemical)"},
+     kKilo* kCalorieTh,
+     {},
+     "kcal (th)"},
+    {{"Kilo-Electron Volt", "Kilo-Electron Volt"}, kKilo* kElectronVolt, {}, "keV"},
+    {{"Kilogram Metre", "Kilogram Metre"}, kKilogramForce* kMetre, {}, "kgf·m"},
+    {{"Kilojoule", "Kilojoule"}, kKilo* kJoule, {}, "kJ"},
+    {{"Kilowatt Heure", "Kilowatt Hour"}, kKilo* kWatt* kHour, {}, "kWh"},
+    {{"Kilowatt Minute", "Kilowatt Minute"}, kKilo* kWatt* kMinute, {}, "kW·min"},
+    {{"Kilowatt Seconde", "Kilowatt Second"}, kKilo* kWatt* kSecond, {}, "kW·s"},
+    {{"Mega-Electron Volt", "Mega-Electron Volt"}, kMega* kElectronVolt, {}, "MeV"},
+    {{"Megajoule", "Megajoule"}, kMega* kJoule, {}, "MJ"},
+    {{"Millijoule", "Millijoule"}, kMilli* kJoule, {}, "mJ"},
+    {{"Newton Metre", "Newton Meter"}, kNewton* kMetre, {}, "N·m"},
+    {{"Thermie", "Thermie"}, kThermie, {}, "th"},
+    {{"Therm (IT)", "Therm (IT)"}, kThermIt, {}, "thm (IT)"},
+    {{"Therm (Mean)", "Therm (Mean)"}, kThermMean, {}, "thm (mean)"},
+    {{"Therm (Termo-Chemical)", "Therm (Termo-Chemical)"}, kThermTh, {}, "thm (th)"},
+    {{"Watt Heure", "Watt Hour"}, kWatt* kHour, {}, "Wh"},
+    {{"Watt Minute", "Watt Minute"}, kWatt* kMinute, {}, "W·min"},
+    {{"Watt Seconde", "Watt Second"}, kWatt* kSecond, {}, "W·s"},
 };
 
-}  // namespace vaneko::catalogue
+}  // namespace vaneko::catalogue::unit_tables

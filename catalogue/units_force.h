@@ -1,29 +1,30 @@
-// Tab 9, force.
-// Names are shown exactly as written here, misspellings and trailing blanks included; the
-// position of a row is the unit's position in both lists of the tab.
+// Tab 9, force: metric forces, the weights of the gram, kilogram and tonne under the standard
+// gravity, and the avoirdupois forces, sized in newtons.
+// Names are shown exactly as written here, misspellings included; the position of a row is the
+// unit's position in both lists of the tab.
 #pragma once
 
-#include "catalogue/bilingual_name.h"
+#include "catalogue/unit_rows.h"
 
-namespace vaneko::catalogue {
+namespace vaneko::catalogue::unit_tables {
 
-// French name, English name; one row per unit, in list order.
-inline constexpr BilingualName kForceUnits[] = {
-    {"Dyne", "Dyne"},                         // 0
-    {"Giganewton", "Giganewton"},             // 1
-    {"Gramme Force", "Gram Force"},           // 2
-    {"Joule par Mètre", "Joule per Mètre"},   // 3
-    {"Kilogramme Force", "Kilogram Force"},   // 4
-    {"Kilonewton", "Kilonewton"},             // 5
-    {"Meganewton", "Meganewton"},             // 6
-    {"Milinewton", "Milinewton"},             // 7
-    {"Newton", "Newton"},                     // 8
-    {"Once Force", "Ounce Force"},            // 9
-    {"Poundals", "Poundals"},                 // 10
-    {"Livre Force", "Pound Force"},           // 11
-    {"Tonne Métrique force", "Tonne Force"},  // 12
-    {"Tonne UK Force", "Ton UK Force"},       // 13
-    {"Tonne US Force", "Ton US Force"},       // 14
+// French and English names, size in newtons, no registry type, symbol; in list order.
+inline constexpr UnitRow kForceUnits[] = {
+    {{"Dyne", "Dyne"}, kDyne, {}, "dyn"},
+    {{"Giganewton", "Giganewton"}, kGiga* kNewton, {}, "GN"},
+    {{"Gramme Force", "Gram Force"}, kGramForce, {}, "gf"},
+    {{"Joule par Mètre", "Joule per Mètre"}, kJoule / kMetre, {}, "J/m"},
+    {{"Kilogramme Force", "Kilogram Force"}, kKilogramForce, {}, "kgf"},
+    {{"Kilonewton", "Kilonewton"}, kKilo* kNewton, {}, "kN"},
+    {{"Meganewton", "Meganewton"}, kMega* kNewton, {}, "MN"},
+    {{"Milinewton", "Milinewton"}, kMilli* kNewton, {}, "mN"},
+    {{"Newton", "Newton"}, kNewton, {}, "N"},
+    {{"Once Force", "Ounce Force"}, kOunceForce, {}, "ozf"},
+    {{"Poundals", "Poundals"}, kPoundal, {}, "pdl"},
+    {{"Livre Force", "Pound Force"}, kPoundForce, {}, "lbf"},
+    {{"Tonne Métrique force", "Tonne Force"}, kTonneForce, {}, "tf"},
+    {{"Tonne UK Force", "Ton UK Force"}, kLongTonForce, {}, "tonf (UK)"},
+    {{"Tonne US Force", "Ton US Force"}, kShortTonForce, {}, "tonf (US)"},
 };
 
-}  // namespace vaneko::catalogue
+}  // namespace vaneko::catalogue::unit_tables

@@ -1,44 +1,72 @@
-// Tab 4, liquid volume: cubic measures and the US, UK and metric kitchen measures.
-// Names are shown exactly as written here, misspellings and trailing blanks included; the
-// position of a row is the unit's position in both lists of the tab.
+// Tab 4, liquid volume: cubic measures and the US, UK and metric kitchen measures, sized in
+// millilitres. Twenty-two of them are types of the measurement registry's volume family and
+// convert between themselves through it; the other eight (two cups and six spoons the registry
+// lacks) convert by the ratio of the sizes.
+// Names are shown exactly as written here, misspellings included; the position of a row is the
+// unit's position in both lists of the tab.
 #pragma once
 
-#include "catalogue/bilingual_name.h"
+#include "catalogue/unit_rows.h"
 
-namespace vaneko::catalogue {
+namespace vaneko::catalogue::unit_tables {
 
-// French name, English name; one row per unit, in list order.
-inline constexpr BilingualName kLiquidVolumeUnits[] = {
-    {"Centimètre Cube", "Cubic Centimetre"},             // 0
-    {"Mètre Cube", "Cubic Metre"},                       // 1
-    {"Kilomètre Cube", "Cubic Kilometre"},               // 2
-    {"Litre", "Liter"},                                  // 3
-    {"Mililitre", "Mililiter"},                          // 4
-    {"Pouce Cube", "Cubic Inche"},                       // 5
-    {"Pied Cube", "Cubic Foot"},                         // 6
-    {"Verge Cube", "Cubic Yard"},                        // 7
-    {"Mile Cube", "Cubic Mile"},                         // 8
-    {"Acre-Feet", "Acre-Foot"},                          // 9
-    {"Corde", "Cord"},                                   // 10
-    {"Gallon Us", "Gallon Us"},                          // 11
-    {"Gallon UK", "Gallon UK"},                          // 12
-    {"Pinte Us", "Quart Us"},                            // 13
-    {"Pinte UK", "Quart UK"},                            // 14
-    {"Chopine Us", "Pint Us"},                           // 15
-    {"Chopine UK", "Pint UK"},                           // 16
-    {"Tasse US 8 oz", "Cup US 8 oz"},                    // 17
-    {"Tasse UK 10 oz", "Cup UK 10 oz"},                  // 18
-    {"Tasse Metrique", "Cup Metric"},                    // 19
-    {"Once US", "Ounce Us"},                             // 20
-    {"Once UK", "Ounce UK"},                             // 21
-    {"Cuillère à table Us", "Tablespoon Us"},            // 22
-    {"Cuillère à thé Us", "Teaspoon Us"},                // 23
-    {"Cuillère à table UK", "Tablespoon UK"},            // 24
-    {"Cuillère à thé UK", "Teaspoon UK"},                // 25
-    {"Cuillère à Dessert Uk", "Dessertspoon UK"},        // 26
-    {"Cuillère à Dessert Us", "Dessertspoon Us"},        // 27
-    {"Cuillère à table Metrique", "Tablespoon Metric"},  // 28
-    {"Cuillère à thé Metrique", "Teaspoon Metric"},      // 29
+inline constexpr ExactSize kMetricCup = Whole(250) * kMillilitre;
+inline constexpr ExactSize kMetricTablespoon = Whole(15) * kMillilitre;
+inline constexpr ExactSize kMetricTeaspoon = Whole(5) * kMillilitre;
+
+// French and English names, size in millilitres, registry type, symbol; in list order.
+inline constexpr UnitRow kLiquidVolumeUnits[] = {
+    {{"Centimètre Cube", "Cubic Centimetre"},
+     kCubicCentimetre / kMillilitre,
+     CubicCentimeters,
+     "cm³"},
+    {{"Mètre Cube", "Cubic Metre"}, kCubicMetre / kMillilitre, CubicMeters, "m³"},
+    {{"Kilomètre Cube", "Cubic Kilometre"}, kCubicKilometre / kMillilitre, CubicKilometers, "km³"},
+    {{"Litre", "Liter"}, kLitre / kMillilitre, Liters, "L"},
+    {{"Mililitre", "Mililiter"}, kMillilitre / kMillilitre, MilliLiters, "mL"},
+    {{"Pouce Cube", "Cubic Inche"}, kCubicInch / kMillilitre, CubicInches, "in³"},
+    {{"Pied Cube", "Cubic Foot"}, kCubicFoot / kMillilitre, CubicFeet, "ft³"},
+    {{"Verge Cube", "Cubic Yard"}, kCubicYard / kMillilitre, CubicYards, "yd³"},
+    {{"Mile Cube", "Cubic Mile"}, kCubicMile / kMillilitre, CubicMiles, "mi³"},
+    {{"Acre-Feet", "Acre-Foot"}, kAcreFoot / kMillilitre, AcreFeet, "ac·ft"},
+    {{"Corde", "Cord"}, kCord / kMillilitre, Cords},
+    {{"Gallon Us", "Gallon Us"}, kUsGallon / kMillilitre, FluidGallons, "gal (US)"},
+    {{"Gallon UK", "Gallon UK"}, kUkGallon / kMillilitre, UKGallons, "gal (UK)"},
+    {{"Pinte Us", "Quart Us"}, kUsQuart / kMillilitre, FluidQuarts, "qt (US)"},
+    {{"Pinte UK", "Quart UK"}, kUkQuart / kMillilitre, UKQuarts, "qt (UK)"},
+    {{"Chopine Us", "Pint Us"}, kUsPint / kMillilitre, FluidPints, "pt (US)"},
+    {{"Chopine UK", "Pint UK"}, kUkPint / kMillilitre, UKPints, "pt (UK)"},
+    {{"Tasse US 8 oz", "Cup US 8 oz"}, kUsCup / kMillilitre, FluidCups, "cup (US)"},
+    {{"Tasse UK 10 oz", "Cup UK 10 oz"}, Whole(10) * kUkFluidOunce / kMillilitre, {}, "cup (UK)"},
+    {{"Tasse Metrique", "Cup Metric"}, kMetricCup / kMillilitre, {}, "cup (metric)"},
+    {{"Once US", "Ounce Us"}, kUsFluidOunce / kMillilitre, FluidOunces, "fl oz (US)"},
+    {{"Once UK", "Ounce UK"}, kUkFluidOunce / kMillilitre, UKOunces, "fl oz (UK)"},
+    {{"Cuillère à table Us", "Tablespoon Us"},
+     kUsTablespoon / kMillilitre,
+     FluidTablespoons,
+     "tbsp (US)"},
+    {{"Cuillère à thé Us", "Teaspoon Us"}, kUsTeaspoon / kMillilitre, FluidTeaspoons, "tsp (US)"},
+    {{"Cuillère à table UK", "Tablespoon UK"},
+     kUkGallon / Whole(256) / kMillilitre,
+     {},
+     "tbsp (UK)"},
+    {{"Cuillère à thé UK", "Teaspoon UK"}, kUkGallon / Whole(768) / kMillilitre, {}, "tsp (UK)"},
+    {{"Cuillère à Dessert Uk", "Dessertspoon UK"},
+     kUkGallon / Whole(384) / kMillilitre,
+     {},
+     "dsp (UK)"},
+    {{"Cuillère à Dessert Us", "Dessertspoon Us"},
+     Whole(2) * kUsTeaspoon / kMillilitre,
+     {},
+     "dsp (US)"},
+    {{"Cuillère à table Metrique", "Tablespoon Metric"},
+     kMetricTablespoon / kMillilitre,
+     {},
+     "tbsp (metric)"},
+    {{"Cuillère à thé Metrique", "Teaspoon Metric"},
+     kMetricTeaspoon / kMillilitre,
+     {},
+     "tsp (metric)"},
 };
 
-}  // namespace vaneko::catalogue
+}  // namespace vaneko::catalogue::unit_tables

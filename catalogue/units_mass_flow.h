@@ -1,29 +1,46 @@
-// Tab 14, mass flow.
-// Names are shown exactly as written here, misspellings and trailing blanks included; the
-// position of a row is the unit's position in both lists of the tab.
+// Tab 14, mass flow: five masses, each per hour, per minute and per second, sized in kilograms
+// per second. The slug is the program's 14.5939035919985 kg.
+// Names are shown exactly as written here, the French ones with "per" included; a unit's
+// position in both lists of the tab is three times its mass's row, plus 0 per hour, 1 per
+// minute, 2 per second.
 #pragma once
 
-#include "catalogue/bilingual_name.h"
+#include "catalogue/unit_rows.h"
 
-namespace vaneko::catalogue {
+namespace vaneko::catalogue::unit_tables {
 
-// French name, English name; one row per unit, in list order.
-inline constexpr BilingualName kMassFlowUnits[] = {
-    {"Grammes per Hour", "Grams per Hour"},              // 0
-    {"Grammes per Minute", "Grams per Minute"},          // 1
-    {"Grammes per Second", "Grams per Second"},          // 2
-    {"Kilogrammes per Hour", "Kilograms per Hour"},      // 3
-    {"Kilogrammes per Minute", "Kilograms per Minute"},  // 4
-    {"Kilogrammes per Second", "Kilograms per Second"},  // 5
-    {"Onces per Hour", "Ounces per Hour"},               // 6
-    {"Onces per Minute", "Ounces per Minute"},           // 7
-    {"Onces per Second", "Ounces per Second"},           // 8
-    {"Livres per Hour", "Pounds per Hour"},              // 9
-    {"Livres per Minute", "Pounds per Minute"},          // 10
-    {"Livres per Second", "Pounds per Second"},          // 11
-    {"Slugs per Hour", "Slugs per Hour"},                // 12
-    {"Slugs per Minute", "Slugs per Minute"},            // 13
-    {"Slugs per Second", "Slugs per Second"},            // 14
+// Per hour, per minute, per second names in French and English, the mass, its symbol; in list
+// order.
+inline constexpr PerTimeRow kMassesPerTime[] = {
+    {{"Grammes per Hour", "Grams per Hour"},
+     {"Grammes per Minute", "Grams per Minute"},
+     {"Grammes per Second", "Grams per Second"},
+     kGram,
+     "g"},
+    {{"Kilogrammes per Hour", "Kilograms per Hour"},
+     {"Kilogrammes per Minute", "Kilograms per Minute"},
+     {"Kilogrammes per Second", "Kilograms per Second"},
+     kKilogram,
+     "kg"},
+    {{"Onces per Hour", "Ounces per Hour"},
+     {"Onces per Minute", "Ounces per Minute"},
+     {"Onces per Second", "Ounces per Second"},
+     kOunce,
+     "oz"},
+    {{"Livres per Hour", "Pounds per Hour"},
+     {"Livres per Minute", "Pounds per Minute"},
+     {"Livres per Second", "Pounds per Second"},
+     kPound,
+     "lb"},
+    {{"Slugs per Hour", "Slugs per Hour"},
+     {"Slugs per Minute", "Slugs per Minute"},
+     {"Slugs per Second", "Slugs per Second"},
+     kSlug,
+     "slug"},
 };
 
-}  // namespace vaneko::catalogue
+inline constexpr auto kMassFlowSymbols = PerTimeSymbols(kMassesPerTime);
+inline constexpr auto kMassFlowUnits =
+    PerHourMinuteSecond(kMassesPerTime, kKilogram / kSecond, kMassFlowSymbols);
+
+}  // namespace vaneko::catalogue::unit_tables

@@ -1,20 +1,20 @@
-// Tab 16, radioactivity.
-// Names are shown exactly as written here, misspellings and trailing blanks included; the
-// position of a row is the unit's position in both lists of the tab.
+// Tab 16, radioactivity: the becquerels and the curies, sized in becquerels.
+// Names are shown exactly as written here, misspellings included; the position of a row is the
+// unit's position in both lists of the tab.
 #pragma once
 
-#include "catalogue/bilingual_name.h"
+#include "catalogue/unit_rows.h"
 
-namespace vaneko::catalogue {
+namespace vaneko::catalogue::unit_tables {
 
-// French name, English name; one row per unit, in list order.
-inline constexpr BilingualName kRadioactivityUnits[] = {
-    {"Becquerel", "Becquerel"},          // 0
-    {"Curie", "Curie"},                  // 1
-    {"Gigabecquerel", "Gigabecquerel"},  // 2
-    {"Kilobecquerel", "Kilobecquerel"},  // 3
-    {"Megabecquerel", "Megabecquerel"},  // 4
-    {"Milicurie", "Milicurie"},          // 5
+// French and English names, size in becquerels, no registry type, symbol; in list order.
+inline constexpr UnitRow kRadioactivityUnits[] = {
+    {{"Becquerel", "Becquerel"}, kBecquerel, {}, "Bq"},
+    {{"Curie", "Curie"}, kCurie, {}, "Ci"},
+    {{"Gigabecquerel", "Gigabecquerel"}, kGiga* kBecquerel, {}, "GBq"},
+    {{"Kilobecquerel", "Kilobecquerel"}, kKilo* kBecquerel, {}, "kBq"},
+    {{"Megabecquerel", "Megabecquerel"}, kMega* kBecquerel, {}, "MBq"},
+    {{"Milicurie", "Milicurie"}, kMilli* kCurie, {}, "mCi"},
 };
 
-}  // namespace vaneko::catalogue
+}  // namespace vaneko::catalogue::unit_tables

@@ -1,18 +1,27 @@
-// Tab 0, temperature: the scales the registry converts between.
-// Names are shown exactly as written here, misspellings and trailing blanks included; the
-// position of a row is the unit's position in both lists of the tab.
+// Tab 0, temperature: four scales, each an affine map of the kelvin. The conversions go through
+// the measurement registry's functions of the same scales.
+// Names are shown exactly as written here, misspellings included; the position of a row is the
+// unit's position in both lists of the tab.
 #pragma once
 
-#include "catalogue/bilingual_name.h"
+#include "catalogue/unit_rows.h"
 
-namespace vaneko::catalogue {
+namespace vaneko::catalogue::unit_tables {
 
-// French name, English name; one row per unit, in list order.
-inline constexpr BilingualName kTemperatureUnits[] = {
-    {"Celcius", "Celcius"},        // 0
-    {"Fahrenheit", "Fahrenheit"},  // 1
-    {"Kelvin", "Kelvin"},          // 2
-    {"Rankine", "Rankine"},        // 3
+// A degree Fahrenheit or Rankine is five ninths of a kelvin; 0 °F is 459.67 °R.
+inline constexpr ExactSize kFifthsOfNine = ExactSize{5, 9};
+
+// French and English names, registry type, symbol, kelvins per degree, the scale's zero in
+// kelvins; in list order.
+inline constexpr TemperatureRow kTemperatureUnits[] = {
+    {{"Celcius", "Celcius"}, Celsius, "°C", Whole(1), Decimal("273.15")},
+    {{"Fahrenheit", "Fahrenheit"},
+     Fahrenheit,
+     "°F",
+     kFifthsOfNine,
+     Decimal("459.67") * kFifthsOfNine},
+    {{"Kelvin", "Kelvin"}, Kelvin, "K", Whole(1), Whole(0)},
+    {{"Rankine", "Rankine"}, Rankine, "°R", kFifthsOfNine, Whole(0)},
 };
 
-}  // namespace vaneko::catalogue
+}  // namespace vaneko::catalogue::unit_tables

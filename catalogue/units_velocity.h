@@ -1,37 +1,58 @@
-// Tab 7, velocity.
-// Names are shown exactly as written here, misspellings and trailing blanks included; the
-// position of a row is the unit's position in both lists of the tab.
+// Tab 7, velocity: lengths per hour, minute and second, the knots, the speeds of sound and of
+// light, sized in metres per hour.
+// Names are shown exactly as written here, misspellings included; the position of a row is the
+// unit's position in both lists of the tab.
 #pragma once
 
-#include "catalogue/bilingual_name.h"
+#include "catalogue/unit_rows.h"
 
-namespace vaneko::catalogue {
+namespace vaneko::catalogue::unit_tables {
 
-// French name, English name; one row per unit, in list order.
-inline constexpr BilingualName kVelocityUnits[] = {
-    {"Centimetre par Heure", "Centimeter per Hour"},      // 0
-    {"Centimetre par Minute", "Centimeter per Minute"},   // 1
-    {"Centimetre par Seconde", "Centimeter per Second"},  // 2
-    {"Pied par Heure", "Feet per Hour"},                  // 3
-    {"Pied par Minute", "Feet per Minute"},               // 4
-    {"Pied par Seconde", "Feet per Second"},              // 5
-    {"Pouce par Heure", "Inche per Hour"},                // 6
-    {"Pouce par Minute", "Inche per Minute"},             // 7
-    {"Pouce par Seconde", "Inche per Second"},            // 8
-    {"Kilomètre par Heure", "Kilometre per Hour"},        // 9
-    {"Kilomètre par Minute", "Kilometre per Minute"},     // 10
-    {"Kilomètre par Seconde", "Kilometre per Second"},    // 11
-    {"Neaud(UK)", "Knot(UK)"},                            // 12
-    {"Neaud(US)", "Knot(US)"},                            // 13
-    {"Mach", "Mach"},                                     // 14
-    {"Mètre par Heure", "Metre per Hour"},                // 15
-    {"Mètre par Minute", "Metre per Minute"},             // 16
-    {"Mètre par Seconde", "Metre per Second"},            // 17
-    {"Mile par Heure", "Mile per Hour"},                  // 18
-    {"Mile par Minute", "Mile per Minute"},               // 19
-    {"Mile par Seconde", "Mile per Second"},              // 20
-    {"Vitesse de la Lumière", "Speed of Light"},          // 21
-    {"Vitesse du Son", "Speed of Sound"},                 // 22
+inline constexpr ExactSize kMetrePerHour = kMetre / kHour;
+
+// French and English names, size in metres per hour, no registry type, symbol; in list order.
+inline constexpr UnitRow kVelocityUnits[] = {
+    {{"Centimetre par Heure", "Centimeter per Hour"},
+     Per(kCentimetre, kHour, kMetrePerHour),
+     {},
+     "cm/h"},
+    {{"Centimetre par Minute", "Centimeter per Minute"},
+     Per(kCentimetre, kMinute, kMetrePerHour),
+     {},
+     "cm/min"},
+    {{"Centimetre par Seconde", "Centimeter per Second"},
+     Per(kCentimetre, kSecond, kMetrePerHour),
+     {},
+     "cm/s"},
+    {{"Pied par Heure", "Feet per Hour"}, Per(kFoot, kHour, kMetrePerHour), {}, "ft/h"},
+    {{"Pied par Minute", "Feet per Minute"}, Per(kFoot, kMinute, kMetrePerHour), {}, "ft/min"},
+    {{"Pied par Seconde", "Feet per Second"}, Per(kFoot, kSecond, kMetrePerHour), {}, "ft/s"},
+    {{"Pouce par Heure", "Inche per Hour"}, Per(kInch, kHour, kMetrePerHour), {}, "in/h"},
+    {{"Pouce par Minute", "Inche per Minute"}, Per(kInch, kMinute, kMetrePerHour), {}, "in/min"},
+    {{"Pouce par Seconde", "Inche per Second"}, Per(kInch, kSecond, kMetrePerHour), {}, "in/s"},
+    {{"Kilomètre par Heure", "Kilometre per Hour"},
+     Per(kKilometre, kHour, kMetrePerHour),
+     {},
+     "km/h"},
+    {{"Kilomètre par Minute", "Kilometre per Minute"},
+     Per(kKilometre, kMinute, kMetrePerHour),
+     {},
+     "km/min"},
+    {{"Kilomètre par Seconde", "Kilometre per Second"},
+     Per(kKilometre, kSecond, kMetrePerHour),
+     {},
+     "km/s"},
+    {{"Neaud(UK)", "Knot(UK)"}, kUkKnot / kMetrePerHour, {}, "kn (UK)"},
+    {{"Neaud(US)", "Knot(US)"}, kUsKnot / kMetrePerHour, {}, "kn (US)"},
+    {{"Mach", "Mach"}, kSpeedOfSound / kMetrePerHour, {}, "Ma"},
+    {{"Mètre par Heure", "Metre per Hour"}, Per(kMetre, kHour, kMetrePerHour), {}, "m/h"},
+    {{"Mètre par Minute", "Metre per Minute"}, Per(kMetre, kMinute, kMetrePerHour), {}, "m/min"},
+    {{"Mètre par Seconde", "Metre per Second"}, Per(kMetre, kSecond, kMetrePerHour), {}, "m/s"},
+    {{"Mile par Heure", "Mile per Hour"}, Per(kMile, kHour, kMetrePerHour), {}, "mph"},
+    {{"Mile par Minute", "Mile per Minute"}, Per(kMile, kMinute, kMetrePerHour), {}, "mi/min"},
+    {{"Mile par Seconde", "Mile per Second"}, Per(kMile, kSecond, kMetrePerHour), {}, "mi/s"},
+    {{"Vitesse de la Lumière", "Speed of Light"}, kSpeedOfLight / kMetrePerHour, {}, "c"},
+    {{"Vitesse du Son", "Speed of Sound"}, kSpeedOfSound / kMetrePerHour},
 };
 
-}  // namespace vaneko::catalogue
+}  // namespace vaneko::catalogue::unit_tables

@@ -7,6 +7,8 @@
 #include <mutex>
 #include <string_view>
 
+#include "core/base_units.h"
+#include "core/exact_size.h"
 #include "registry/julian_date.h"
 #include "registry/temperature_scales.h"
 
@@ -208,6 +210,99 @@ constexpr bool TablesInOrder() {
   return true;
 }
 static_assert(TablesInOrder());
+
+// The factors that are base definitions, stated against them: each literal above must be the
+// double of the definition's exact size (metres, square metres, cubic metres, grams per unit).
+struct DefinedFactor {
+  StdUnit unit;
+  ExactSize size;
+};
+
+constexpr ExactSize GramsPer(ExactSize mass) {
+  return mass / units::kGram;
+}
+
+constexpr DefinedFactor kDefinedFactors[] = {
+    {Centimeters, units::kCentimetre},
+    {Kilometers, units::kKilometre},
+    {Inches, units::kInch},
+    {Feet, units::kFoot},
+    {Yards, units::kYard},
+    {Miles, units::kMile},
+    {NauticalMiles, units::kNauticalMile},
+    {AstronomicalUnits, units::kAstronomicalUnit},
+    {LightYears, units::kLightYear},
+    {Parsecs, units::kParsec},
+    {Cubits, units::kCubit},
+    {Fathoms, units::kFathom},
+    {Furlongs, units::kFurlong},
+    {Hands, units::kHand},
+    {Paces, units::kPace},
+    {Rods, units::kRod},
+    {Chains, units::kChain},
+    {Links, units::kLink},
+    {SquareCentimeters, units::kSquareCentimetre},
+    {SquareKilometers, units::kSquareKilometre},
+    {SquareInches, units::kSquareInch},
+    {SquareFeet, units::kSquareFoot},
+    {SquareYards, units::kSquareYard},
+    {SquareMiles, units::kSquareMile},
+    {Acres, units::kAcre},
+    {Ares, units::kAre},
+    {Hectares, units::kHectare},
+    {SquareRods, units::kSquareRod},
+    {CubicCentimeters, units::kCubicCentimetre},
+    {CubicKilometers, units::kCubicKilometre},
+    {CubicInches, units::kCubicInch},
+    {CubicFeet, units::kCubicFoot},
+    {CubicYards, units::kCubicYard},
+    {CubicMiles, units::kCubicMile},
+    {MilliLiters, units::kMillilitre},
+    {Liters, units::kLitre},
+    {KiloLiters, units::kKilolitre},
+    {AcreFeet, units::kAcreFoot},
+    {AcreInches, units::kAcreInch},
+    {Cords, units::kCord},
+    {CordFeet, units::kCordFoot},
+    {FluidGallons, units::kUsGallon},
+    {FluidQuarts, units::kUsQuart},
+    {FluidPints, units::kUsPint},
+    {FluidCups, units::kUsCup},
+    {FluidGills, units::kUsGill},
+    {FluidOunces, units::kUsFluidOunce},
+    {FluidTablespoons, units::kUsTablespoon},
+    {FluidTeaspoons, units::kUsTeaspoon},
+    {DryGallons, units::kUsDryGallon},
+    {DryQuarts, units::kUsDryQuart},
+    {DryPints, units::kUsDryPint},
+    {DryPecks, units::kUsPeck},
+    {DryBushels, units::kUsBushel},
+    {UKGallons, units::kUkGallon},
+    {UKQuarts, units::kUkQuart},
+    {UKPints, units::kUkPint},
+    {UKGill, units::kUkGill},
+    {UKOunces, units::kUkFluidOunce},
+    {UKPecks, units::kUkPeck},
+    {UKBushels, units::kUkBushel},
+    {Kilograms, GramsPer(units::kKilogram)},
+    {MetricTons, GramsPer(units::kTonne)},
+    {Drams, GramsPer(units::kDram)},
+    {Grains, GramsPer(units::kGrain)},
+    {Tons, GramsPer(units::kShortTon)},
+    {LongTons, GramsPer(units::kLongTon)},
+    {Ounces, GramsPer(units::kOunce)},
+    {Pounds, GramsPer(units::kPound)},
+    {Stones, GramsPer(units::kStone)},
+};
+
+constexpr bool FactorsFollowDefinitions() {
+  for (const DefinedFactor& defined : kDefinedFactors) {
+    const double factor = kStdUnits[static_cast<std::size_t>(defined.unit)].factor;
+    if (factor != static_cast<double>(ToExtended(defined.size))) return false;
+  }
+  return true;
+}
+static_assert(FactorsFollowDefinitions());
 
 // The handles the registry gave out; read from any thread once registration is done.
 std::array<std::atomic<TConvFamily>, kFamilyCount> familyHandles{};

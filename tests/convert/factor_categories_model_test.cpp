@@ -52,7 +52,7 @@ TEST(FactorCategories, FoodsAreExactlyTheFoodLinesOfTheList) {
   for (int line = 0; line < static_cast<int>(foods.size()); ++line) {
     const std::string_view name = foods[static_cast<std::size_t>(line)];
     for (int measure = 0; measure < static_cast<int>(measures.size()); ++measure) {
-      EXPECT_EQ(ConvertKitchenMeasure(line, measure, 1.0).has_value(), IsFoodLine(name))
+      EXPECT_EQ(ConvertPair(kKitchenTab, line, measure, 1.0).has_value(), IsFoodLine(name))
           << line << " \"" << name << "\" to " << measure;
     }
   }
