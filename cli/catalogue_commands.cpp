@@ -3,7 +3,6 @@
 #include <ostream>
 
 #include "cli/cli.h"
-#include "cli/unit_symbols_stub.h"
 
 namespace vaneko::cli {
 

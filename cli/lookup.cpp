@@ -4,7 +4,6 @@
 
 #include "cli/cli.h"
 #include "cli/name_matching.h"
-#include "cli/unit_symbols_stub.h"
 
 namespace vaneko::cli {
 
