@@ -26,7 +26,7 @@ int RunConvert(const Args& args, Streams io) {
   const int to = FindPosition(positional[2], catalogue::ToList(tab, language), "to");
 
   Session session;
-  if (language == catalogue::Language::English) session.Button3Click();
+  if (language == catalogue::Language::English) session.SelectLanguage(language);
   session.converter.SelectTab(tab);
   session.converter.Nombre1 = positional[3];
   session.converter.Index1Selected = from;
