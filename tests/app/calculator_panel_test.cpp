@@ -132,6 +132,23 @@ class CalculatorPanelTest : public vaneko::app::Form1Test {
     QCOMPARE(silent, QStringList());
   }
 
+  // Every key lies inside the panel and covers no other key by more than the one-pixel seam
+  // the layout has in places (between "Inv Ln2" and "Inv Ln10", and "lp(12)" and "tp(40)").
+  void KeysLieInsideThePanelWithoutOverlapping() {
+    const QRect panel = driver_->form1.Panel1->rect();
+    const auto keys = driver_->form1.Panel1->findChildren<QPushButton*>();
+    QCOMPARE(keys.size(), 144);
+    for (qsizetype i = 0; i < keys.size(); ++i) {
+      const QRect place = keys[i]->geometry();
+      QVERIFY2(!place.isEmpty() && panel.contains(place), qPrintable(keys[i]->text()));
+      for (qsizetype j = i + 1; j < keys.size(); ++j) {
+        const QRect overlap = place.intersected(keys[j]->geometry());
+        QVERIFY2(overlap.width() <= 1 || overlap.height() <= 1,
+                 qPrintable(keys[i]->text() + " / " + keys[j]->text()));
+      }
+    }
+  }
+
   void CaptionStylesOfTheLayout() {
     const auto colour = [this](const char* caption) {
       return driver_->CalculatorKey(caption)->palette().color(QPalette::ButtonText);
