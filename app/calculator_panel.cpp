@@ -1,12 +1,14 @@
-// The calculator panel Panel1, laid out from the calculator's key table: its keys, fields,
-// labels and angle-mode radio buttons, and the slot that every calculator key runs.
+// The calculator panel Panel1, laid out from the calculator's key table and its layout: its keys,
+// fields, labels and angle-mode radio buttons, and the slot that every calculator key runs.
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <span>
+#include <string>
 
-#include "app/calculator_key_names.h"
+#include "app/calculator_layout.h"
 #include "app/form1_layout.h"
 #include "app/tform1.h"
 #include "calculator/key_table.h"
@@ -14,9 +16,6 @@
 namespace vaneko::app {
 
 namespace {
-
-using calculator::CaptionColour;
-using calculator::CaptionStyle;
 
 // The panel's background, the system's gradient active-caption colour.
 inline constexpr QRgb kGradientActiveCaption = 0xB9D1EA;
@@ -26,12 +25,6 @@ inline constexpr QRgb kFuchsia = 0xFF00FF;
 inline constexpr QRgb kMenuText = 0x000000;
 inline constexpr QRgb kDesktopBackground = 0x004E98;
 
-static_assert(kPanel1.place.left == calculator::kPanelPlace.left &&
-                  kPanel1.place.top == calculator::kPanelPlace.top &&
-                  kPanel1.place.width == calculator::kPanelPlace.width &&
-                  kPanel1.place.height == calculator::kPanelPlace.height,
-              "the window's layout and the calculator's key table place the panel alike");
-
 // The property holding a key's row in the key table.
 inline constexpr char kKeyRowProperty[] = "vanekoKeyRow";
 
@@ -39,7 +32,7 @@ QString FromUtf8(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-void PlaceOnPanel(QWidget* control, const calculator::Place& place) {
+void PlaceOnPanel(QWidget* control, const Place& place) {
   control->move(place.left, place.top);
   if (place.width > 0 && place.height > 0)
     control->resize(place.width, place.height);
@@ -72,8 +65,10 @@ void ApplyStyle(QWidget* control, const CaptionStyle& style, QPalette::ColorRole
   control->setPalette(palette);
 }
 
-void SetAccessibleName(QWidget* control, std::string_view key) {
-  control->setAccessibleName(FromUtf8(CalculatorAccessibleName(key)));
+const Place& PlaceOf(std::span<const PanelPlace> places, std::string_view name) {
+  for (const PanelPlace& entry : places)
+    if (entry.name == name) return entry.place;
+  qFatal("The calculator panel has no place for %s", std::string(name).c_str());
 }
 
 }  // namespace
@@ -81,30 +76,32 @@ void SetAccessibleName(QWidget* control, std::string_view key) {
 void TForm1::BuildCalculatorPanel() {
   Panel1 = new QFrame(Client);
   Panel1->setObjectName(QString::fromLatin1(kPanel1.name));
-  Panel1->setAccessibleName(QString::fromLatin1(kPanel1.accessible));
-  const calculator::Place& panel = calculator::kPanelPlace;
+  Speak(Panel1, kPanel1.spoken, kPanel1.description);
+  const Place& panel = kPanel1.place;
   Panel1->setGeometry(panel.left, panel.top, panel.width, panel.height);
   Panel1->setFrameStyle(QFrame::Panel | QFrame::Raised);
   Panel1->setLineWidth(1);
-  Panel1->setFont(MakeFont({Face::Serif, calculator::kPanelFontPixelSize}));
+  Panel1->setFont(MakeFont({Face::Serif, kPanelFontPixelSize}));
   Panel1->setAutoFillBackground(true);
   QPalette background = Panel1->palette();
   background.setColor(QPalette::Window, QColor(kGradientActiveCaption));
   Panel1->setPalette(background);
 
-  for (const calculator::PanelLabel& entry : calculator::PanelLabels()) {
+  for (const calculator::FieldRow& entry : calculator::PanelFields()) {
+    auto* edit = new QLineEdit(Panel1);
+    edit->setObjectName(FromUtf8(entry.name));
+    PlaceOnPanel(edit, PlaceOf(kFieldPlaces, entry.name));
+    Speak(edit, entry.accessibleName, entry.description);
+    edit->installEventFilter(this);
+    fields_.emplace_back(edit, entry.field);
+  }
+
+  for (const PanelLabel& entry : kPanelLabels) {
     auto* label = new QLabel(FromUtf8(entry.caption), Panel1);
     ApplyStyle(label, entry.style, QPalette::WindowText);
     PlaceOnPanel(label, entry.place);
-  }
-
-  for (const calculator::PanelField& entry : calculator::PanelFields()) {
-    auto* edit = new QLineEdit(Panel1);
-    edit->setObjectName(FromUtf8(entry.name));
-    PlaceOnPanel(edit, entry.place);
-    SetAccessibleName(edit, entry.name);
-    edit->installEventFilter(this);
-    fields_.emplace_back(edit, entry.field);
+    // A screen reader announces the label's text with the field it names.
+    if (!entry.buddy.empty()) label->setBuddy(Panel1->findChild<QLineEdit*>(FromUtf8(entry.buddy)));
   }
   Calc = EditOf(Field::Calc);
   mem = EditOf(Field::mem);
@@ -112,11 +109,11 @@ void TForm1::BuildCalculatorPanel() {
   Y1 = EditOf(Field::Y1);
   Z1 = EditOf(Field::Z1);
 
-  for (const calculator::AngleButton& entry : calculator::AngleButtons()) {
+  for (const calculator::AngleRow& entry : calculator::AngleButtons()) {
     auto* button = new QRadioButton(FromUtf8(entry.name), Panel1);
     button->setObjectName(FromUtf8(entry.name));
-    PlaceOnPanel(button, entry.place);
-    SetAccessibleName(button, entry.name);
+    PlaceOnPanel(button, PlaceOf(kAnglePlaces, entry.name));
+    Speak(button, entry.accessibleName, entry.description);
     button->setChecked(entry.checkedAtStart);
     switch (entry.mode) {
       case calculator::AngleMode::Degrees:
@@ -133,13 +130,14 @@ void TForm1::BuildCalculatorPanel() {
 
   const auto keys = calculator::CalculatorKeys();
   for (std::size_t row = 0; row < keys.size(); ++row) {
-    const calculator::CalcKey& entry = keys[row];
+    const calculator::KeyRow& entry = keys[row];
+    const KeyLayout& layout = kKeyLayout[row];
     auto* key = new QPushButton(FromUtf8(entry.caption), Panel1);
     if (!entry.control.empty()) key->setObjectName(FromUtf8(entry.control));
     key->setProperty(kKeyRowProperty, static_cast<qulonglong>(row));
-    PlaceOnPanel(key, entry.place);
-    ApplyStyle(key, entry.style, QPalette::ButtonText);
-    SetAccessibleName(key, entry.caption);
+    PlaceOnPanel(key, layout.place);
+    ApplyStyle(key, layout.style, QPalette::ButtonText);
+    Speak(key, entry.name, entry.description);
     if (!entry.tooltip.empty()) key->setToolTip(FromUtf8(entry.tooltip));
     if (!entry.handler.empty()) ConnectClick(key, std::string(entry.handler).c_str());
     if (entry.control == "Button22") Button22 = key;
@@ -152,8 +150,8 @@ void TForm1::CalculatorKeyClick(QObject* sender) {
   const QVariant row = sender != nullptr ? sender->property(kKeyRowProperty) : QVariant();
   const auto keys = calculator::CalculatorKeys();
   if (!row.isValid() || row.toULongLong() >= keys.size()) return;
-  const calculator::CalcKey& key = keys[row.toULongLong()];
-  Run([this, &key] { calculator::PressKey(key, session_.calculator); });
+  const calculator::KeyRow& key = keys[row.toULongLong()];
+  Run([this, &key] { session_.Press(key); });
 }
 
 }  // namespace vaneko::app

@@ -1,5 +1,5 @@
 // The picture of the trigonometric circle window: a JPEG compiled into the program and decoded
-// with libjpeg when the window is built.
+// with libjpeg when the window is first shown.
 #pragma once
 
 #include <QImage>

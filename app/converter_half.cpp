@@ -24,8 +24,6 @@ Control* Placed(Control* control, const ControlLayout& layout) {
   control->setGeometry(layout.place.left, layout.place.top, layout.place.width,
                        layout.place.height);
   control->setFont(MakeFont(layout.font));
-  if (layout.accessible != nullptr)
-    control->setAccessibleName(QString::fromUtf8(layout.accessible));
   return control;
 }
 
@@ -71,6 +69,9 @@ void TForm1::BuildConverterHalf() {
   Label5 = MakeLabel(Client, kLabel5);
   Nombre1 = MakeEdit(Client, kNombre1);
   Result = MakeEdit(Client, kResult);
+  // A screen reader announces each label's text with the field or list it names.
+  Label2->setBuddy(Nombre1);
+  Label5->setBuddy(Result);
   Button2 = MakeButton(Client, kButton2);
   ConnectClick(Button2, "DoConvert");
   Button44 = MakeButton(Client, kButton44);
@@ -87,6 +88,8 @@ void TForm1::BuildConverterHalf() {
   Label3 = MakeLabel(TabControl1, kLabel3);
   Index1 = Placed(new UnitListBox(kListItemHeight, TabControl1), kIndex1);
   Index2 = Placed(new UnitListBox(kListItemHeight, TabControl1), kIndex2);
+  Label4->setBuddy(Index1);
+  Label3->setBuddy(Index2);
   for (UnitListBox* list : {Index1, Index2}) {
     QPalette white = list->palette();
     white.setColor(QPalette::Base, white.color(QPalette::HighlightedText));
@@ -98,8 +101,11 @@ void TForm1::BuildConverterHalf() {
 
   Button1 = MakeButton(TabControl1, kButton1);
   ConnectClick(Button1, "Button1Click");
-  for (const KeypadKeyLayout& key : kKeypad)
-    ConnectClick(MakeButton(TabControl1, key.control), key.handler);
+  for (const KeypadKeyLayout& key : kKeypad) {
+    QPushButton* button = MakeButton(TabControl1, key.control);
+    Speak(button, key.control.spoken, key.control.description);
+    ConnectClick(button, key.handler);
+  }
   Button157 = MakeButton(TabControl1, kButton157);
   ConnectClick(Button157, "Button157Click");
 }

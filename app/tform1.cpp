@@ -66,6 +66,11 @@ TForm1::TForm1(QWidget* parent) : QScrollArea(parent) {
 
   BuildConverterHalf();
   BuildCalculatorPanel();
+  for (const ControlLayout* layout : kSpokenControls) {
+    auto* control = Client->findChild<QWidget*>(QString::fromLatin1(layout->name));
+    if (control == nullptr) qFatal("The main window has no control %s", layout->name);
+    Speak(control, layout->spoken, layout->description);
+  }
   SetTabOrder();
   WriteControls();
   resize(kLayoutWidth, kWindowHeight);
@@ -97,6 +102,24 @@ void TForm1::ConnectClick(QPushButton* button, const char* handler) {
   if (index < 0) qFatal("The main window has no slot %s", handler);
   connect(button, QMetaMethod::fromSignal(&QPushButton::clicked), this,
           metaObject()->method(index));
+}
+
+void TForm1::Speak(QWidget* control, const calculator::Spoken& name,
+                   const calculator::Spoken& description) {
+  spoken_.push_back({control, name, description});
+  spokenLanguage_.reset();  // named at the next writing of the controls
+}
+
+void TForm1::SpeakInterfaceLanguage() {
+  const catalogue::Language language = session_.converter.DisplayLanguage;
+  if (spokenLanguage_ == language) return;
+  spokenLanguage_ = language;
+  const bool english = language == catalogue::Language::English;
+  for (const SpokenControl& entry : spoken_) {
+    entry.control->setAccessibleName(FromUtf8(english ? entry.name.english : entry.name.french));
+    entry.control->setAccessibleDescription(
+        FromUtf8(english ? entry.description.english : entry.description.french));
+  }
 }
 
 const vaneko::Field* TForm1::FieldOf(const QObject* edit) const {
@@ -149,6 +172,8 @@ void TForm1::WriteControls() {
   Index1->ShowItems(converter.Index1Items, converter.Index1Selected);
   Index2->ShowItems(converter.Index2Items, converter.Index2Selected);
 
+  SpeakInterfaceLanguage();
+
   switch (session_.calculator.Angle) {
     case calculator::AngleMode::Degrees:
       Deg->setChecked(true);
@@ -194,15 +219,15 @@ void TForm1::Button1Click() {
 }
 
 void TForm1::Button3Click() {
-  Run([this] { session_.Button3Click(); });
+  Run([this] { session_.SelectLanguage(catalogue::Language::English); });
 }
 
 void TForm1::Button4Click() {
-  Run([this] { session_.Button4Click(); });
+  Run([this] { session_.SelectLanguage(catalogue::Language::French); });
 }
 
 void TForm1::Button44Click() {
-  Run([this] { session_.Button44Click(); });
+  Run([this] { session_.NegateNumber(); });
 }
 
 void TForm1::Button47Click() {
@@ -210,15 +235,15 @@ void TForm1::Button47Click() {
   const auto* key = qobject_cast<const QPushButton*>(sender());
   if (key == nullptr || key->text().size() != 1) return;
   const char character = key->text().at(0).toLatin1();
-  Run([this, character] { session_.Button47Click(character); });
+  Run([this, character] { session_.KeypadKey(character); });
 }
 
 void TForm1::Button49Click() {
-  Run([this] { session_.Button49Click(); });
+  Run([this] { session_.KeypadBackspace(); });
 }
 
 void TForm1::Button50Click() {
-  Run([this] { session_.Button50Click(); });
+  Run([this] { session_.KeypadClear(); });
 }
 
 void TForm1::Button157Click() {

@@ -9,6 +9,7 @@
 #include <QScrollArea>
 #include <QString>
 #include <functional>
+#include <optional>
 #include <utility>
 #include <vector>
 
@@ -243,6 +244,11 @@ class TForm1 : public QScrollArea {
   void SetTabOrder();
   // Connects a button's click to the slot named `handler`.
   void ConnectClick(QPushButton* button, const char* handler);
+  // Names `control` for a screen reader, now and after every change of interface language.
+  void Speak(QWidget* control, const calculator::Spoken& name,
+             const calculator::Spoken& description);
+  // Gives every named control its name and description in the session's language.
+  void SpeakInterfaceLanguage();
 
   // The session's field behind a line edit.
   const vaneko::Field* FieldOf(const QObject* edit) const;
@@ -263,6 +269,13 @@ class TForm1 : public QScrollArea {
   vaneko::Session session_;
   std::vector<std::pair<QLineEdit*, vaneko::Field>> fields_;
   std::vector<QPushButton*> calculatorKeys_;
+  struct SpokenControl {
+    QWidget* control;
+    calculator::Spoken name;
+    calculator::Spoken description;
+  };
+  std::vector<SpokenControl> spoken_;
+  std::optional<catalogue::Language> spokenLanguage_;  // the language the names are in
   QWidget* form2_ = nullptr;
   MessageBoxFunction showMessage_;
   bool aligned_ = false;

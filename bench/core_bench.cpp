@@ -45,7 +45,7 @@ void BM_CalculatorKey(benchmark::State& state, const char* caption) {
   session.calculator.Y1 = "4";
   for (auto _ : state) {
     session.calculator.Calc = "0,5";
-    vaneko::calculator::PressKey(*key, session.calculator);
+    session.Press(*key);
     benchmark::DoNotOptimize(session.calculator.Calc);
   }
 }
@@ -101,9 +101,9 @@ void BM_LanguageSwitch(benchmark::State& state) {
   for (auto _ : state) {
     english = !english;
     if (english) {
-      session.Button3Click();
+      session.SelectLanguage(vaneko::catalogue::Language::English);
     } else {
-      session.Button4Click();
+      session.SelectLanguage(vaneko::catalogue::Language::French);
     }
   }
 }

@@ -6,7 +6,7 @@
 
 namespace vaneko::calculator {
 
-void CalculatorModel::Button40Click(char digitOrComma) {
+void CalculatorModel::Digit(char digitOrComma) {
   if (CalcFreshEntry) {
     Calc.clear();
     CalcFreshEntry = false;
@@ -18,18 +18,18 @@ void CalculatorModel::Button40Click(char digitOrComma) {
   }
 }
 
-void CalculatorModel::Button41Click() {
+void CalculatorModel::ClearEntry() {
   Calc.clear();
-  AccumulatorState = 0;
-  PendingOperation = op::kNone;
+  AccumulatorState = AccumulatorState::kEmpty;
+  PendingOperation = Op::kNone;
   CalcFreshEntry = true;
 }
 
-void CalculatorModel::Button46Click() {
+void CalculatorModel::Backspace() {
   if (CharacterCount(Calc) > 1) RemoveLastCharacter(Calc);
 }
 
-void CalculatorModel::Button42Click() {
+void CalculatorModel::ChangeSign() {
   if (Calc.empty()) Calc = "0";
   const Extended value = ReadEntry();
   Calc = FormatNumber(Guarded([&] { return value * -1; }));

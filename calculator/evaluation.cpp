@@ -1,4 +1,5 @@
-// The evaluation routine, the two-operand operator keys, the power keys and "=".
+// The evaluation routine, the operators, functions and formulas pressed, "=", and the
+// dispatch of a key's command.
 #include "calculator/calculator_model.h"
 #include "calculator/guarded_steps.h"
 #include "calculator/operation_codes.h"
@@ -14,47 +15,47 @@ constexpr const char* kDivisionByZeroNotice = "Division par 0";
 void CalculatorModel::Calcul() {
   CalcFreshEntry = true;
   if (Calc.empty()) Calc = "0";
-  if (AccumulatorState == 0) {
+  if (AccumulatorState == AccumulatorState::kEmpty) {
     // An empty accumulator only loads the entry; the pending operation waits.
     Accumulator = NarrowToDouble(ReadEntry());
-    AccumulatorState = 1;
+    AccumulatorState = AccumulatorState::kHolding;
   } else {
-    const int code = PendingOperation;
-    if (op::IsTwoOperand(code)) {
-      ApplyTwoOperand(code);
-    } else if (op::IsFunction(code)) {
-      ApplyFunction(code);
-    } else if (op::IsFormula(code)) {
-      ApplyFormula(code);
+    const Op op = PendingOperation;
+    if (IsTwoOperand(op)) {
+      ApplyTwoOperand(op);
+    } else if (IsFunction(op)) {
+      ApplyFunction(op);
+    } else if (IsFormula(op)) {
+      ApplyFormula(op);
     }
   }
   Calc = FormatNumber(Accumulator);
 }
 
-void CalculatorModel::ApplyTwoOperand(int code) {
+void CalculatorModel::ApplyTwoOperand(Op op) {
   const Extended operand = ReadEntry();
-  if ((code == op::kDivide || code == op::kRoot) && operand == 0) {
+  if ((op == Op::kDivide || op == Op::kRoot) && operand == 0) {
     RefuseDivisionByZero();
     return;
   }
   const Extended left = Accumulator;
   const Extended result = Guarded([&]() -> Extended {
-    switch (code) {
-      case op::kMultiply:
+    switch (op) {
+      case Op::kMultiply:
         return left * operand;
-      case op::kDivide:
+      case Op::kDivide:
         return left / operand;
-      case op::kSubtract:
+      case Op::kSubtract:
         return left - operand;
-      case op::kAdd:
+      case Op::kAdd:
         return left + operand;
-      case op::kPercentOf:
+      case Op::kPercentOf:
         return operand * left / 100;
-      case op::kPower:
+      case Op::kPower:
         return Power(PowerBase, LibraryArgument(operand));
-      case op::kRoot:
+      case Op::kRoot:
         return Power(PowerBase, LibraryArgument(1 / operand));
-      default:
+      default:  // not a two-operand operation
         return left;
     }
   });
@@ -64,60 +65,74 @@ void CalculatorModel::ApplyTwoOperand(int code) {
 void CalculatorModel::RefuseDivisionByZero() {
   if (ShowNotice) ShowNotice(kDivisionByZeroNotice);
   Calc = FormatNumber(Accumulator);
-  AccumulatorState = 2;
+  AccumulatorState = AccumulatorState::kRefusedDivision;
 }
 
-void CalculatorModel::OperatorKey(int code) {
-  Calcul();
-  PendingOperation = code;
+void CalculatorModel::Press(Op op) {
+  if (IsTwoOperand(op)) {
+    Calcul();
+    // A power operator's base is the value just shown; the next operand is its exponent.
+    if (IsPower(op)) PowerBase = NarrowToDouble(ReadEntry());
+    PendingOperation = op;
+  } else if (IsFunction(op) || IsFormula(op)) {
+    EvaluateAtOnce(op);
+  }
 }
 
-void CalculatorModel::PowerKey(int code) {
-  Calcul();
-  PowerBase = NarrowToDouble(ReadEntry());
-  PendingOperation = code;
-}
-
-void CalculatorModel::EvaluateAtOnce(int code) {
+void CalculatorModel::EvaluateAtOnce(Op op) {
   Accumulator = NarrowToDouble(ReadEntry());
-  AccumulatorState = 1;
-  PendingOperation = code;
+  AccumulatorState = AccumulatorState::kHolding;
+  PendingOperation = op;
   try {
     Calcul();
   } catch (...) {
     // A failed function or formula leaves nothing pending, like a successful one.
-    PendingOperation = op::kNone;
+    PendingOperation = Op::kNone;
     throw;
   }
-  PendingOperation = op::kNone;
+  PendingOperation = Op::kNone;
 }
 
-void CalculatorModel::Button6Click() {
+void CalculatorModel::Equals() {
   Calcul();
   // After a refused division the dividend and the operation stay for another divisor.
-  AccumulatorState = AccumulatorState == 2 ? 1 : 0;
+  AccumulatorState = AccumulatorState == AccumulatorState::kRefusedDivision
+                         ? AccumulatorState::kHolding
+                         : AccumulatorState::kEmpty;
 }
 
-void CalculatorModel::Button15Click() {
-  OperatorKey(op::kMultiply);
-}
-void CalculatorModel::Button16Click() {
-  OperatorKey(op::kDivide);
-}
-void CalculatorModel::Button17Click() {
-  OperatorKey(op::kSubtract);
-}
-void CalculatorModel::Button18Click() {
-  OperatorKey(op::kAdd);
-}
-void CalculatorModel::Button43Click() {
-  OperatorKey(op::kPercentOf);
-}
-void CalculatorModel::Button26Click() {
-  PowerKey(op::kPower);
-}
-void CalculatorModel::Button29Click() {
-  PowerKey(op::kRoot);
+void CalculatorModel::Execute(const Command& command) {
+  using Kind = Command::Kind;
+  switch (command.kind) {
+    case Kind::kNone:
+    case Kind::kExchange:
+      return;
+    case Kind::kDigit:
+      return Digit(command.digit);
+    case Kind::kClearEntry:
+      return ClearEntry();
+    case Kind::kBackspace:
+      return Backspace();
+    case Kind::kChangeSign:
+      return ChangeSign();
+    case Kind::kPress:
+      return Press(command.op);
+    case Kind::kEquals:
+      return Equals();
+    case Kind::kStoreIn:
+      return StoreIn(command.target);
+    case Kind::kRecallFrom:
+      return RecallFrom(command.target);
+    case Kind::kClear:
+      return Clear(command.target);
+    case Kind::kAddTo:
+      return AddTo(command.target);
+    case Kind::kSubtractFrom:
+      return SubtractFrom(command.target);
+    case Kind::kEnter:
+      if (command.constant != nullptr) Enter(*command.constant);
+      return;
+  }
 }
 
 }  // namespace vaneko::calculator

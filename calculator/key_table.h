@@ -1,84 +1,66 @@
-// The calculator panel as data: every key with its caption, handler, action, place and caption
-// style, and the panel's labels, fields and angle-mode radio buttons. The window lays the panel
-// out from these tables and the command line finds keys by caption.
+// The calculator panel as data: one row per key with everything the key is, apart from how it
+// is drawn (the window places and styles each row). Adding a key is one row here and, when it
+// does something new, its operation. The command line finds keys by caption; the window lays
+// the keys out from these rows and connects each to the slot its row names.
 #pragma once
 
 #include <span>
-#include <string>
 #include <string_view>
 
 #include "calculator/calculator_model.h"
+#include "calculator/command.h"
 #include "core/field.h"
 
 namespace vaneko::calculator {
 
-// What a key does to the model.
-using KeyAction = void (*)(CalculatorModel&);
-
-// Left, top, width and height in pixels inside the panel (width and height 0: sized to fit).
-struct Place {
-  int left = 0;
-  int top = 0;
-  int width = 0;
-  int height = 0;
+// A text a screen reader speaks, in each interface language.
+struct Spoken {
+  std::string_view french;
+  std::string_view english;
 };
 
-// The colour roles of the panel's captions.
-enum class CaptionColour { Default, Aqua, Fuchsia, MenuText, DesktopBackground };
-
-struct CaptionStyle {
-  CaptionColour colour = CaptionColour::Default;
-  bool bold = false;
-  int pixelSize = 12;
-};
-
-struct CalcKey {
+struct KeyRow {
   std::string_view caption;  // exact, trailing blanks included
+  Command command;
   std::string_view control;  // the button's name; empty when the layout gives it none
-  std::string_view handler;  // the click handler's name; empty for a key without action
-  KeyAction action;          // nullptr for a key without action ("Pp")
-  Place place;
-  CaptionStyle style;
-  std::string_view tooltip;  // empty: none
+  std::string_view handler;  // the window's slot for its click; empty for a key without action
+  Spoken name;               // the accessible name
+  Spoken description;        // the accessible description: what the key does
+  std::string_view tooltip = {};
 };
 
-struct PanelLabel {
-  std::string_view caption;
-  Place place;
-  CaptionStyle style;
-};
-
-struct PanelField {
+// The entry field, the memory and register fields.
+struct FieldRow {
   std::string_view name;
-  Field field;  // the window model's field behind it
-  Place place;
+  Field field;
+  Spoken accessibleName;
+  Spoken description;
 };
 
-struct AngleButton {
-  std::string_view name;  // also the caption
+// The angle-mode radio buttons; the name is also the caption.
+struct AngleRow {
+  std::string_view name;
   AngleMode mode;
-  Place place;
   bool checkedAtStart;
+  Spoken accessibleName;
+  Spoken description;
 };
 
-// The panel within the main window, and its font and background.
-inline constexpr Place kPanelPlace{572, 0, 707, 651};
-inline constexpr std::string_view kPanelFontFamily = "Times New Roman";
-inline constexpr int kPanelFontPixelSize = 12;
+}  // namespace vaneko::calculator
+
+#include "calculator/key_rows.h"
+
+namespace vaneko::calculator {
 
 // Every key of the calculator panel (the converter's keypad is not among them).
-std::span<const CalcKey> CalculatorKeys();
-std::span<const PanelLabel> PanelLabels();
-std::span<const PanelField> PanelFields();
-std::span<const AngleButton> AngleButtons();
+constexpr std::span<const KeyRow> CalculatorKeys() {
+  return key_rows::kRows;
+}
+std::span<const FieldRow> PanelFields();
+std::span<const AngleRow> AngleButtons();
 
 // The key with this caption. A caption given without the key's trailing blank finds it too
 // ("Gamma" finds "Gamma "). nullptr when there is none.
-const CalcKey* FindKey(std::string_view caption);
-
-// Runs the key's action on the model; a key without action does nothing.
-inline void PressKey(const CalcKey& key, CalculatorModel& model) {
-  if (key.action != nullptr) key.action(model);
-}
+const KeyRow* FindKey(std::string_view caption);
 
 }  // namespace vaneko::calculator

@@ -1,11 +1,11 @@
-// The operation codes of the evaluation routine: the value of PendingOperation. Two-operand
-// codes stay pending between keys; function and formula codes are pending only while their
-// own key evaluates.
+// The operations of the calculator, each with its code in the evaluation routine: the value of
+// PendingOperation. Two-operand operations stay pending between keys; functions and formulas
+// are pending only while their own key evaluates. 10 is not assigned.
 #pragma once
 
-namespace vaneko::calculator::op {
+namespace vaneko::calculator {
 
-enum Code : int {
+enum class Op : int {
   kNone = 0,
   // Two-operand operations.
   kMultiply = 1,
@@ -82,15 +82,27 @@ enum Code : int {
 
 inline constexpr int kLastCode = 69;
 
-constexpr bool IsTwoOperand(int code) {
-  return (code >= kMultiply && code <= kPercentOf) || code == kPower || code == kRoot;
-}
-constexpr bool IsFormula(int code) {
-  return code >= kNormXY && code <= kBinomial;
-}
-constexpr bool IsFunction(int code) {
-  return code == kSquare || code == kCube || code == kReciprocal ||
-         (code >= kLog10 && code <= kArcCoSec) || code == kFactorial || code == kGamma;
+constexpr int CodeOf(Op op) {
+  return static_cast<int>(op);
 }
 
-}  // namespace vaneko::calculator::op
+// The power operators take the shown value as their base before they become pending.
+constexpr bool IsPower(Op op) {
+  return op == Op::kPower || op == Op::kRoot;
+}
+constexpr bool IsTwoOperand(Op op) {
+  const int code = CodeOf(op);
+  return (code >= CodeOf(Op::kMultiply) && code <= CodeOf(Op::kPercentOf)) || IsPower(op);
+}
+constexpr bool IsFormula(Op op) {
+  const int code = CodeOf(op);
+  return code >= CodeOf(Op::kNormXY) && code <= CodeOf(Op::kBinomial);
+}
+constexpr bool IsFunction(Op op) {
+  const int code = CodeOf(op);
+  return op == Op::kSquare || op == Op::kCube || op == Op::kReciprocal ||
+         (code >= CodeOf(Op::kLog10) && code <= CodeOf(Op::kArcCoSec)) || op == Op::kFactorial ||
+         op == Op::kGamma;
+}
+
+}  // namespace vaneko::calculator

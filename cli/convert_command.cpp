@@ -20,7 +20,7 @@ struct Outcome {
 Outcome ConvertOnce(int tab, int from, int to, const std::string& number,
                     catalogue::Language language) {
   Session session;
-  if (language == catalogue::Language::English) session.Button3Click();
+  if (language == catalogue::Language::English) session.SelectLanguage(language);
   session.converter.SelectTab(tab);
   session.converter.Nombre1 = number;
   session.converter.Index1Selected = from;

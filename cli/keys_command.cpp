@@ -19,12 +19,12 @@ namespace vaneko::cli {
 namespace {
 
 using calculator::AngleMode;
-using calculator::CalcKey;
+using calculator::KeyRow;
 
 struct TypeText {
   std::u32string characters;
 };
-using Step = std::variant<const CalcKey*, AngleMode, TypeText>;
+using Step = std::variant<const KeyRow*, AngleMode, TypeText>;
 
 Step ParseStep(const std::string& key) {
   if (key == "Deg") return AngleMode::Degrees;
@@ -32,7 +32,7 @@ Step ParseStep(const std::string& key) {
   if (key == "Grad") return AngleMode::Grads;
   if (key == "Enter") return TypeText{std::u32string(1, U'\r')};
   if (key.rfind("type:", 0) == 0) return TypeText{DecodeUtf8(std::string_view(key).substr(5))};
-  if (const CalcKey* found = calculator::FindKey(key)) return found;
+  if (const KeyRow* found = calculator::FindKey(key)) return found;
   throw UsageError{"no calculator key '" + key + "'"};
 }
 
@@ -55,8 +55,8 @@ int RunKeys(const Args& args, const Options& options, Streams io) {
   };
   for (const Step& step : steps) {
     try {
-      if (const auto* key = std::get_if<const CalcKey*>(&step)) {
-        calculator::PressKey(**key, session.calculator);
+      if (const auto* key = std::get_if<const KeyRow*>(&step)) {
+        session.Press(**key);
       } else if (const auto* mode = std::get_if<AngleMode>(&step)) {
         session.calculator.Angle = *mode;
       } else {

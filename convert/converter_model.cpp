@@ -37,7 +37,9 @@ void ConverterModel::DoConvert() {
 
 void ConverterModel::TabControl1Change() {
   if (TabIndex < 0 || TabIndex >= catalogue::kCategoryCount) return;
-  if (DisplayLanguage != 0 && DisplayLanguage != 1) return;
+  if (DisplayLanguage != catalogue::Language::French &&
+      DisplayLanguage != catalogue::Language::English)
+    return;
   const auto from = catalogue::FromList(TabIndex, CurrentLanguage());
   Index1Items.assign(from.begin(), from.end());
   if (TabIndex == catalogue::kKitchenTab) {

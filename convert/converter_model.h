@@ -25,8 +25,8 @@ class ConverterModel {
   int Index1Selected = -1;
   int Index2Selected = -1;
 
-  // 0 French, 1 English; written only by the language keys.
-  int DisplayLanguage = 0;
+  // Written only by the language keys.
+  catalogue::Language DisplayLanguage = catalogue::Language::French;
   // Set: the next key for Nombre1 empties it first.
   bool NumberFreshEntry = true;
   // The parsed number of the last conversion that got past parsing.
@@ -45,9 +45,7 @@ class ConverterModel {
   void SelectFrom(int position);  // a selection in Index1, then DoConvert
   void SelectTo(int position);    // a selection in Index2, then DoConvert
 
-  catalogue::Language CurrentLanguage() const {
-    return DisplayLanguage == 1 ? catalogue::Language::English : catalogue::Language::French;
-  }
+  catalogue::Language CurrentLanguage() const { return DisplayLanguage; }
 };
 
 }  // namespace vaneko::convert

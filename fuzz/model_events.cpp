@@ -51,13 +51,22 @@ std::string CheckInvariants(const Session& s) {
        {&conv.Nombre1, &conv.Result, &calc.Calc, &calc.mem, &calc.X1, &calc.Y1, &calc.Z1})
     if (!IsValidUtf8(*text)) return "a field holds invalid UTF-8";
   if (conv.TabIndex < 0 || conv.TabIndex > 17) return "tab index out of range";
-  if (conv.DisplayLanguage != 0 && conv.DisplayLanguage != 1) return "language out of range";
+  if (conv.DisplayLanguage != catalogue::Language::French &&
+      conv.DisplayLanguage != catalogue::Language::English)
+    return "language out of range";
   if (conv.Index1Selected < -1 || conv.Index1Selected >= static_cast<int>(conv.Index1Items.size()))
     return "from selection out of range";
   if (conv.Index2Selected < -1 || conv.Index2Selected >= static_cast<int>(conv.Index2Items.size()))
     return "to selection out of range";
-  if (calc.AccumulatorState < 0 || calc.AccumulatorState > 2) return "accumulator state";
-  if (calc.PendingOperation < 0 || calc.PendingOperation > 69) return "pending operation";
+  using calculator::AccumulatorState;
+  if (calc.AccumulatorState != AccumulatorState::kEmpty &&
+      calc.AccumulatorState != AccumulatorState::kHolding &&
+      calc.AccumulatorState != AccumulatorState::kRefusedDivision)
+    return "accumulator state";
+  // Only an operator stays pending between events; a function or formula never does.
+  if (calc.PendingOperation != calculator::Op::kNone &&
+      !calculator::IsTwoOperand(calc.PendingOperation))
+    return "pending operation";
   return {};
 }
 
@@ -88,22 +97,22 @@ std::string PlayOneEvent(Session& session, ByteReader& bytes) {
     switch (bytes.Next() % 12) {
       case 0: {
         const auto keys = calculator::CalculatorKeys();
-        calculator::PressKey(keys[bytes.Next() % keys.size()], calc);
+        session.Press(keys[bytes.Next() % keys.size()]);
         break;
       }
       case 1:
-        session.Button47Click(kKeypad[bytes.Next() % kKeypad.size()]);
+        session.KeypadKey(kKeypad[bytes.Next() % kKeypad.size()]);
         break;
       case 2:
         switch (bytes.Next() % 3) {
           case 0:
-            session.Button49Click();
+            session.KeypadBackspace();
             break;
           case 1:
-            session.Button50Click();
+            session.KeypadClear();
             break;
           default:
-            session.Button44Click();
+            session.NegateNumber();
         }
         break;
       case 3:
@@ -124,11 +133,8 @@ std::string PlayOneEvent(Session& session, ByteReader& bytes) {
         conv.SelectTo(static_cast<int>(bytes.Next() % (conv.Index2Items.size() + 1)) - 1);
         break;
       case 8:
-        if (bytes.Next() % 2) {
-          session.Button3Click();
-        } else {
-          session.Button4Click();
-        }
+        session.SelectLanguage(bytes.Next() % 2 ? catalogue::Language::English
+                                                : catalogue::Language::French);
         break;
       case 9:
         converting = true;

@@ -6,7 +6,7 @@
 
 namespace vaneko {
 
-void Session::Button47Click(char key) {
+void Session::KeypadKey(char key) {
   std::string& number = converter.Nombre1;
   if (converter.NumberFreshEntry) {
     number.clear();
@@ -21,18 +21,18 @@ void Session::Button47Click(char key) {
   }
 }
 
-void Session::Button49Click() {
+void Session::KeypadBackspace() {
   EntryText = converter.Nombre1;
   if (CharacterCount(EntryText) >= 2) RemoveLastCharacter(EntryText);
   converter.Nombre1 = EntryText;
 }
 
-void Session::Button50Click() {
+void Session::KeypadClear() {
   converter.Nombre1.clear();
   converter.NumberFreshEntry = true;
 }
 
-void Session::Button44Click() {
+void Session::NegateNumber() {
   std::string& number = converter.Nombre1;
   if (number.empty()) number = "0";
   const Extended value = ReadNumber(number);
@@ -42,20 +42,22 @@ void Session::Button44Click() {
 namespace {
 
 // The calculator key that a typed operator character or Enter runs, if any.
-void (calculator::CalculatorModel::*OperatorKey(char32_t key))() {
+std::optional<calculator::Command> OperatorKey(char32_t key) {
+  using calculator::Op;
+  namespace command = calculator::command;
   switch (key) {
     case U'\r':
-      return &calculator::CalculatorModel::Button6Click;
+      return command::Equals();
     case U'*':
-      return &calculator::CalculatorModel::Button15Click;
+      return command::Press(Op::kMultiply);
     case U'+':
-      return &calculator::CalculatorModel::Button18Click;
+      return command::Press(Op::kAdd);
     case U'-':
-      return &calculator::CalculatorModel::Button17Click;
+      return command::Press(Op::kSubtract);
     case U'/':
-      return &calculator::CalculatorModel::Button16Click;
+      return command::Press(Op::kDivide);
     default:
-      return nullptr;
+      return std::nullopt;
   }
 }
 
@@ -66,7 +68,7 @@ std::optional<char> Session::CalcKeyPress(Field sender, char32_t key) {
   // It does not empty a field marked for fresh entry first: emptying Calc there would throw the
   // shown result away, so that "2+3=" then "*4=" typed would give 0 instead of 20.
   if (const auto operatorKey = OperatorKey(key)) {
-    (calculator.*operatorKey)();
+    calculator.Execute(*operatorKey);
     return std::nullopt;
   }
 

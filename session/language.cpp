@@ -1,4 +1,4 @@
-// The two language keys of the about panel: "English" (Button3) and "Français" (Button4).
+// The two language keys of the about panel, "English" and "Français".
 #include <array>
 #include <string_view>
 
@@ -21,7 +21,7 @@ constexpr LanguageCaptions kEnglish{"Quit", "Calculate", "Get Result", "Paste", 
 
 }  // namespace
 
-void Session::SwitchLanguage(catalogue::Language language) {
+void Session::SelectLanguage(catalogue::Language language) {
   const LanguageCaptions& text = language == catalogue::Language::English ? kEnglish : kFrench;
   captions.Button1 = text.quit;
   captions.Button2 = text.compute;
@@ -31,21 +31,13 @@ void Session::SwitchLanguage(catalogue::Language language) {
   captions.Label3 = text.toLabel;
   captions.Label4 = text.fromLabel;
   captions.Label5 = text.resultLabel;
-  converter.DisplayLanguage = static_cast<int>(language);
+  converter.DisplayLanguage = language;
   // Rebuild the tab captions; selecting the saved tab again raises no tab-change event.
   SavedTabIndex = converter.TabIndex;
   for (int tab = 0; tab < catalogue::kCategoryCount; ++tab)
     captions.Tabs[static_cast<std::size_t>(tab)] = catalogue::TabCaption(tab, language);
   converter.TabIndex = SavedTabIndex;
   converter.TabControl1Change();
-}
-
-void Session::Button3Click() {
-  SwitchLanguage(catalogue::Language::English);
-}
-
-void Session::Button4Click() {
-  SwitchLanguage(catalogue::Language::French);
 }
 
 }  // namespace vaneko

@@ -4,7 +4,7 @@
 
 namespace vaneko {
 
-Session::Session() : calculator(converter) {
+Session::Session() {
   for (int tab = 0; tab < catalogue::kCategoryCount; ++tab)
     captions.Tabs[static_cast<std::size_t>(tab)] =
         catalogue::TabCaption(tab, catalogue::Language::French);
@@ -13,12 +13,36 @@ Session::Session() : calculator(converter) {
 
 void Session::FormCreate() {
   converter.Nombre1.clear();
-  converter.DisplayLanguage = 0;
+  converter.DisplayLanguage = catalogue::Language::French;
   EntryHasComma = false;
-  calculator.AccumulatorState = 0;
+  calculator.AccumulatorState = calculator::AccumulatorState::kEmpty;
   calculator.CalcFreshEntry = true;
   converter.NumberFreshEntry = true;
-  calculator.PendingOperation = 0;
+  calculator.PendingOperation = calculator::Op::kNone;
+}
+
+void Session::Execute(const calculator::Command& command) {
+  if (command.kind != calculator::Command::Kind::kExchange) {
+    calculator.Execute(command);
+    return;
+  }
+  switch (command.exchange) {
+    case calculator::Exchange::kTakeResult:
+      TakeResult();
+      break;
+    case calculator::Exchange::kGiveEntry:
+      GiveEntry();
+      break;
+  }
+}
+
+// Plain text copies: neither reads a number, neither touches the fresh-entry marks.
+void Session::TakeResult() {
+  calculator.Calc = converter.Result;
+}
+
+void Session::GiveEntry() {
+  converter.Nombre1 = calculator.Calc;
 }
 
 std::string& Session::Text(Field field) {

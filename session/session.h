@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "calculator/calculator_model.h"
+#include "calculator/key_table.h"
 #include "catalogue/catalogue.h"
 #include "convert/converter_model.h"
 #include "core/field.h"
@@ -47,15 +48,23 @@ class Session {
   // The start-up state of the window's creation handler.
   void FormCreate();
 
-  // Interface language: "English" and "Français".
-  void Button3Click();
-  void Button4Click();
+  // Interface language: the keys "English" and "Français".
+  void SelectLanguage(catalogue::Language language);
 
-  // The converter's keypad: digits and "," (Button47Click), "<<", "C", "+/-".
-  void Button47Click(char key);
-  void Button49Click();
-  void Button50Click();
-  void Button44Click();
+  // The converter's keypad: digits and ",", "<<", "C"; and its sign key "+/-".
+  void KeypadKey(char key);
+  void KeypadBackspace();
+  void KeypadClear();
+  void NegateNumber();
+
+  // A calculator key: the exchanges with the converter are the session's, which owns both
+  // halves; every other command goes to the calculator.
+  void Execute(const calculator::Command& command);
+  void Press(const calculator::KeyRow& key) { Execute(key.command); }
+  // "Saisir Résultat": Calc := the converter's Result, as text; the fresh-entry mark stays.
+  void TakeResult();
+  // "Coller": the converter's Nombre1 := Calc, as text; nothing is converted.
+  void GiveEntry();
 
   // Key filters. Given the field typed into and the typed character (a Unicode code point),
   // returns the character that reaches the field, inserted at the caret, or nothing.
@@ -67,9 +76,6 @@ class Session {
 
   // The text of a field.
   std::string& Text(Field field);
-
- private:
-  void SwitchLanguage(catalogue::Language language);
 };
 
 }  // namespace vaneko

@@ -12,13 +12,10 @@
 
 using vaneko::app::Form1Driver;
 
-class CalculatorPanelTest : public QObject {
+class CalculatorPanelTest : public vaneko::app::Form1Test {
   Q_OBJECT
 
  private slots:
-  void init() { driver_ = std::make_unique<Form1Driver>(); }
-  void cleanup() { driver_.reset(); }
-
   void KeysChainWithoutPrecedence_data() {
     QTest::addColumn<QStringList>("keys");
     QTest::addColumn<QString>("shown");
@@ -133,10 +130,23 @@ class CalculatorPanelTest : public QObject {
         silent.append(control->objectName() + " " + control->property("text").toString());
     }
     QCOMPARE(silent, QStringList());
-    QCOMPARE(driver_->CalculatorKey("x^1/y")->accessibleName(), QStringLiteral("y-th root of x"));
-    QCOMPARE(driver_->ConverterKey("<<")->accessibleName(),
-             QStringLiteral("Delete last character"));
-    QCOMPARE(driver_->form1.Nombre1->accessibleName(), QStringLiteral("Number to convert"));
+  }
+
+  // Every key lies inside the panel and covers no other key by more than the one-pixel seam
+  // the layout has in places (between "Inv Ln2" and "Inv Ln10", and "lp(12)" and "tp(40)").
+  void KeysLieInsideThePanelWithoutOverlapping() {
+    const QRect panel = driver_->form1.Panel1->rect();
+    const auto keys = driver_->form1.Panel1->findChildren<QPushButton*>();
+    QCOMPARE(keys.size(), 144);
+    for (qsizetype i = 0; i < keys.size(); ++i) {
+      const QRect place = keys[i]->geometry();
+      QVERIFY2(!place.isEmpty() && panel.contains(place), qPrintable(keys[i]->text()));
+      for (qsizetype j = i + 1; j < keys.size(); ++j) {
+        const QRect overlap = place.intersected(keys[j]->geometry());
+        QVERIFY2(overlap.width() <= 1 || overlap.height() <= 1,
+                 qPrintable(keys[i]->text() + " / " + keys[j]->text()));
+      }
+    }
   }
 
   void CaptionStylesOfTheLayout() {
@@ -154,9 +164,6 @@ class CalculatorPanelTest : public QObject {
     QCOMPARE(driver_->CalculatorKey("7")->font().pixelSize(), 12);
     QVERIFY(!driver_->CalculatorKey("7")->font().bold());
   }
-
- private:
-  std::unique_ptr<Form1Driver> driver_;
 };
 
 QTEST_MAIN(CalculatorPanelTest)

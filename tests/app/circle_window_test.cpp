@@ -21,13 +21,10 @@ int VisibleWindowsTitled(const QString& title) {
 
 }  // namespace
 
-class CircleWindowTest : public QObject {
+class CircleWindowTest : public vaneko::app::Form1Test {
   Q_OBJECT
 
  private slots:
-  void init() { driver_ = std::make_unique<Form1Driver>(); }
-  void cleanup() { driver_.reset(); }
-
   void StartsHidden() {
     QVERIFY(!driver_->form2.isVisible());
     QCOMPARE(VisibleWindowsTitled(QStringLiteral("Form2")), 0);
@@ -89,9 +86,6 @@ class CircleWindowTest : public QObject {
     QCOMPARE(driver_->form1.Calc->text(), QStringLiteral("5"));
     QVERIFY(driver_->form2.isVisible());
   }
-
- private:
-  std::unique_ptr<Form1Driver> driver_;
 };
 
 QTEST_MAIN(CircleWindowTest)

@@ -11,13 +11,10 @@
 
 using vaneko::app::Form1Driver;
 
-class ConverterTest : public QObject {
+class ConverterTest : public vaneko::app::Form1Test {
   Q_OBJECT
 
  private slots:
-  void init() { driver_ = std::make_unique<Form1Driver>(); }
-  void cleanup() { driver_.reset(); }
-
   void TabChangeRefillsTheListsWithoutConverting() {
     auto& form = driver_->form1;
     driver_->Type(form.Nombre1, "5");
@@ -238,9 +235,6 @@ class ConverterTest : public QObject {
     QCOMPARE(driver_->boxes[0].text, QStringLiteral("'abc' is not a valid floating point value."));
     QCOMPARE(form.Nombre1->text(), QStringLiteral("abc"));
   }
-
- private:
-  std::unique_ptr<Form1Driver> driver_;
 };
 
 QTEST_MAIN(ConverterTest)

@@ -3,8 +3,10 @@
 // recorded instead of shown.
 #pragma once
 
+#include <QObject>
 #include <QString>
 #include <QStringList>
+#include <memory>
 #include <vector>
 
 #include "app/tform1.h"
@@ -48,6 +50,18 @@ class Form1Driver {
   void Convert(int tab, const QString& number, int from, int to);
 
   static QStringList Items(const UnitListBox* list);
+};
+
+// The fixture of the window tests: a fresh window before each test function, gone after it.
+class Form1Test : public QObject {
+  Q_OBJECT
+
+ private slots:
+  void init() { driver_ = std::make_unique<Form1Driver>(); }
+  void cleanup() { driver_.reset(); }
+
+ protected:
+  std::unique_ptr<Form1Driver> driver_;
 };
 
 }  // namespace vaneko::app

@@ -12,13 +12,10 @@
 
 using vaneko::app::Form1Driver;
 
-class KeyFilterTest : public QObject {
+class KeyFilterTest : public vaneko::app::Form1Test {
   Q_OBJECT
 
  private slots:
-  void init() { driver_ = std::make_unique<Form1Driver>(); }
-  void cleanup() { driver_.reset(); }
-
   void NumberFieldAdmitsANumberWithADecimalComma_data() {
     QTest::addColumn<QString>("typed");
     QTest::addColumn<QString>("shown");
@@ -159,9 +156,6 @@ class KeyFilterTest : public QObject {
     QCOMPARE(driver_->boxes.size(), std::size_t{1});
     QCOMPARE(driver_->boxes[0].text, QStringLiteral("'91.5' is not a valid floating point value."));
   }
-
- private:
-  std::unique_ptr<Form1Driver> driver_;
 };
 
 QTEST_MAIN(KeyFilterTest)

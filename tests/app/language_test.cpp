@@ -28,13 +28,10 @@ QStringList KeysOf(const QWidget* panel) {
 
 }  // namespace
 
-class LanguageTest : public QObject {
+class LanguageTest : public vaneko::app::Form1Test {
   Q_OBJECT
 
  private slots:
-  void init() { driver_ = std::make_unique<Form1Driver>(); }
-  void cleanup() { driver_.reset(); }
-
   void EnglishKeepsTheSelectedCategory() {
     auto& form = driver_->form1;
     driver_->ClickTab(6);
@@ -121,9 +118,6 @@ class LanguageTest : public QObject {
     QCOMPARE(form.Index1->SelectedRow(), -1);
     QCOMPARE(form.TabControl1->Captions().first(), QStringLiteral("Temperature"));
   }
-
- private:
-  std::unique_ptr<Form1Driver> driver_;
 };
 
 QTEST_MAIN(LanguageTest)

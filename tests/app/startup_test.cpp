@@ -14,13 +14,10 @@
 
 using vaneko::app::Form1Driver;
 
-class StartupTest : public QObject {
+class StartupTest : public vaneko::app::Form1Test {
   Q_OBJECT
 
  private slots:
-  void init() { driver_ = std::make_unique<Form1Driver>(); }
-  void cleanup() { driver_.reset(); }
-
   void StartsOnTemperatureWithNothingSelected() {
     const auto& form = driver_->form1;
     QCOMPARE(form.TabControl1->CurrentIndex(), 0);
@@ -168,9 +165,6 @@ class StartupTest : public QObject {
     QVERIFY(!guardFired);
     QVERIFY(!driver_->form1.isVisible());
   }
-
- private:
-  std::unique_ptr<Form1Driver> driver_;
 };
 
 QTEST_MAIN(StartupTest)

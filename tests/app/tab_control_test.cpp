@@ -28,13 +28,10 @@ QList<int> RowTops(const MultiRowTabControl& tabs) {
 
 }  // namespace
 
-class TabControlTest : public QObject {
+class TabControlTest : public vaneko::app::Form1Test {
   Q_OBJECT
 
  private slots:
-  void init() { driver_ = std::make_unique<Form1Driver>(); }
-  void cleanup() { driver_.reset(); }
-
   void TabsFillRowsInsideTheControl() {
     const MultiRowTabControl& tabs = *driver_->form1.TabControl1;
     QVERIFY(tabs.RowCount() >= 2);
@@ -102,9 +99,6 @@ class TabControlTest : public QObject {
     QCOMPARE(tabs.Captions().first(), QStringLiteral("Temperature"));
     QCOMPARE(changes.count(), 0);
   }
-
- private:
-  std::unique_ptr<Form1Driver> driver_;
 };
 
 QTEST_MAIN(TabControlTest)

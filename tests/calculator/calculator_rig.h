@@ -1,6 +1,7 @@
 // Drives the calculator the way the window does: keys are pressed by caption through the key
 // table, an error ends only its own key (the window shows it in a box and goes on), and the
-// calculator's notices are recorded instead of shown.
+// calculator's notices are recorded instead of shown. The rig stands in for the converter's two
+// fields, so that "Saisir Résultat" can put any text into the entry.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -14,14 +15,13 @@
 
 #include "calculator/calculator_model.h"
 #include "calculator/key_table.h"
-#include "convert/converter_model.h"
 #include "core/errors.h"
 
 namespace vaneko::calculator::testing_support {
 
 class CalculatorRig {
  public:
-  CalculatorRig() : model(converter) {
+  CalculatorRig() {
     model.ShowNotice = [this](const std::string& text) { notices.push_back(text); };
   }
   CalculatorRig(const CalculatorRig&) = delete;
@@ -36,8 +36,8 @@ class CalculatorRig {
   // The text of a calculator field ("Calc", "mem", "X1", "Y1", "Z1") or of the converter's
   // "Nombre1" and "Result".
   std::string& Text(std::string_view field) {
-    if (field == "Nombre1") return converter.Nombre1;
-    if (field == "Result") return converter.Result;
+    if (field == "Nombre1") return nombre1;
+    if (field == "Result") return result;
     if (field == "Calc") return model.Calc;
     if (field == "mem") return model.mem;
     if (field == "X1") return model.X1;
@@ -48,22 +48,30 @@ class CalculatorRig {
     return none;
   }
 
-  convert::ConverterModel converter;
+  std::string nombre1;  // the converter's number and result fields
+  std::string result;
   CalculatorModel model;
   std::vector<std::string> notices;
   std::vector<std::string> errors;
 
  private:
+  // The exchanges are the session's; here they copy to and from the rig's converter fields.
+  void Execute(const Command& command) {
+    if (command.kind != Command::Kind::kExchange) return model.Execute(command);
+    if (command.exchange == Exchange::kTakeResult) model.Calc = result;
+    if (command.exchange == Exchange::kGiveEntry) nombre1 = model.Calc;
+  }
+
   void PressOne(std::string_view caption) {
-    if (const CalcKey* key = FindKey(caption)) {
+    if (const KeyRow* key = FindKey(caption)) {
       try {
-        PressKey(*key, model);
+        Execute(key->command);
       } catch (const VanekoError& error) {
         errors.emplace_back(error.what());
       }
       return;
     }
-    for (const AngleButton& button : AngleButtons()) {
+    for (const AngleRow& button : AngleButtons()) {
       if (button.name == caption) {
         model.SelectAngleMode(button.mode);
         return;
@@ -94,7 +102,7 @@ inline void PrintTo(const KeyCase& c, std::ostream* os) {
 // Runs a row and checks every expectation of it.
 inline void RunKeyCase(const KeyCase& c) {
   CalculatorRig rig;
-  rig.converter.Result = c.converterResult;
+  rig.result = c.converterResult;
   rig.Press(c.keys);
   for (const auto& [field, expected] : c.fields) EXPECT_EQ(rig.Text(field), expected) << field;
   EXPECT_EQ(rig.notices, c.notices);

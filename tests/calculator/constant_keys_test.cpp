@@ -66,8 +66,8 @@ TEST_P(ConstantKeys, ShowTheirText) {
   EXPECT_EQ(rig.model.Calc, GetParam().shown);
   EXPECT_TRUE(rig.model.CalcFreshEntry);
   EXPECT_EQ(rig.model.Accumulator, 12);
-  EXPECT_EQ(rig.model.AccumulatorState, 1);
-  EXPECT_EQ(rig.model.PendingOperation, 4);
+  EXPECT_EQ(rig.model.AccumulatorState, AccumulatorState::kHolding);
+  EXPECT_EQ(rig.model.PendingOperation, Op::kAdd);
   EXPECT_TRUE(rig.errors.empty());
 }
 
@@ -120,7 +120,7 @@ TEST(PpKey, ChangesNothing) {
   rig.Press({"Pp"});
   EXPECT_EQ(rig.model.Calc, "5");
   EXPECT_FALSE(rig.model.CalcFreshEntry);
-  EXPECT_EQ(rig.model.PendingOperation, 4);
+  EXPECT_EQ(rig.model.PendingOperation, Op::kAdd);
 }
 
 }  // namespace

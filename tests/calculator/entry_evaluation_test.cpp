@@ -145,19 +145,19 @@ INSTANTIATE_TEST_SUITE_P(Table, EntryAndEvaluation, ::testing::ValuesIn(kEntryAn
 TEST(AccumulatorState, FollowsRefusedDivisionAndEquals) {
   CalculatorRig rig;
   rig.Press({"7", "/", "0", "/"});
-  EXPECT_EQ(rig.model.AccumulatorState, 2);
+  EXPECT_EQ(rig.model.AccumulatorState, AccumulatorState::kRefusedDivision);
   rig.Press({"2", "="});
-  EXPECT_EQ(rig.model.AccumulatorState, 1);
+  EXPECT_EQ(rig.model.AccumulatorState, AccumulatorState::kHolding);
   rig.Press({"4", "="});
-  EXPECT_EQ(rig.model.AccumulatorState, 0);
-  EXPECT_EQ(rig.model.PendingOperation, 2);  // "/" stays pending after "="
+  EXPECT_EQ(rig.model.AccumulatorState, AccumulatorState::kEmpty);
+  EXPECT_EQ(rig.model.PendingOperation, Op::kDivide);  // "/" stays pending after "="
 }
 
 TEST(AccumulatorState, ClearResetsChainButKeepsAccumulatorAndBase) {
   CalculatorRig rig;
   rig.Press({"3", "x^Y", "C"});
-  EXPECT_EQ(rig.model.AccumulatorState, 0);
-  EXPECT_EQ(rig.model.PendingOperation, 0);
+  EXPECT_EQ(rig.model.AccumulatorState, AccumulatorState::kEmpty);
+  EXPECT_EQ(rig.model.PendingOperation, Op::kNone);
   EXPECT_TRUE(rig.model.CalcFreshEntry);
   EXPECT_EQ(rig.model.Accumulator, 3);
   EXPECT_EQ(rig.model.PowerBase, 3);
@@ -173,20 +173,31 @@ TEST(FreshEntry, BackspaceLeavesTheMarkAlone) {
   EXPECT_EQ(rig.model.Calc, "7");
 }
 
-// The key filter's calls: the operator handlers by name, as typed "+", "*" and Enter run them.
-TEST(KeyFilterHandlers, RunTheOperators) {
+// The operations pressed directly, as the key filter presses them for typed "*", "+", "-",
+// "/" and Enter: ((6 * 7 + 8) - 10) / 4 = 10, left to right without precedence.
+TEST(PressedOperations, ChainLeftToRight) {
   CalculatorRig rig;
   rig.Press({"6"});
-  rig.model.Button15Click();  // "*"
+  rig.model.Press(Op::kMultiply);
   rig.Press({"7"});
-  rig.model.Button18Click();  // "+"
+  rig.model.Press(Op::kAdd);
   rig.Press({"8"});
-  rig.model.Button17Click();  // "-"
+  rig.model.Press(Op::kSubtract);
   rig.Press({"10"});
-  rig.model.Button16Click();  // "/"
+  rig.model.Press(Op::kDivide);
   rig.Press({"4"});
-  rig.model.Button6Click();  // "="
+  rig.model.Equals();
   EXPECT_EQ(rig.model.Calc, "10");
+}
+
+// Pressing "no operation" changes nothing: it is neither an operator nor a function.
+TEST(PressedOperations, NoneChangesNothing) {
+  CalculatorRig rig;
+  rig.Press({"2", "+", "3"});
+  rig.model.Press(Op::kNone);
+  EXPECT_EQ(rig.model.Calc, "3");
+  EXPECT_EQ(rig.model.PendingOperation, Op::kAdd);
+  EXPECT_EQ(rig.model.Accumulator, 2);
 }
 
 // An entry edited outside the keys can hold any text; "<<" removes whole characters.

@@ -14,15 +14,19 @@ struct FailureCase {
   std::string error;
   std::string calc;
   double accumulator;
-  int accumulatorState;
-  int pendingOperation;
+  AccumulatorState accumulatorState;
+  Op pendingOperation;
   bool freshEntry;
 };
 void PrintTo(const FailureCase& c, std::ostream* os) {
   *os << c.name;
 }
 
-constexpr int kNone = 0, kMultiply = 1, kAdd = 4, kPower = 8;
+constexpr auto kEmpty = AccumulatorState::kEmpty;
+constexpr auto kHolding = AccumulatorState::kHolding;
+constexpr auto kRefused = AccumulatorState::kRefusedDivision;
+constexpr Op kNone = Op::kNone, kMultiply = Op::kMultiply, kAdd = Op::kAdd, kDivide = Op::kDivide,
+             kPower = Op::kPower;
 
 const FailureCase kFailures[] = {
     // Conversion errors.
@@ -32,7 +36,7 @@ const FailureCase kFailures[] = {
      NotAFloat("abc"),
      "abc",
      0,
-     0,
+     kEmpty,
      kNone,
      true},
     {"entry not a number as operand",
@@ -41,7 +45,7 @@ const FailureCase kFailures[] = {
      NotAFloat("abc"),
      "abc",
      5,
-     1,
+     kHolding,
      kAdd,
      true},
     {"function of an empty entry changes nothing",
@@ -50,7 +54,7 @@ const FailureCase kFailures[] = {
      kNotANumberEmpty,
      "",
      5,
-     1,
+     kHolding,
      kAdd,
      false},
     {"function of a text changes nothing",
@@ -59,7 +63,7 @@ const FailureCase kFailures[] = {
      NotAFloat("1,2,3"),
      "1,2,3",
      5,
-     1,
+     kHolding,
      kAdd,
      false},
     {"factorial of a fraction",
@@ -68,7 +72,7 @@ const FailureCase kFailures[] = {
      NotAnInteger("5,5"),
      "5,5",
      5.5,
-     1,
+     kHolding,
      kNone,
      true},
     {"power base not a number",
@@ -77,7 +81,7 @@ const FailureCase kFailures[] = {
      NotAFloat("x"),
      "x",
      2,
-     1,
+     kHolding,
      kPower,
      true},
     // Arithmetic faults of the chain: the operation stays pending.
@@ -87,7 +91,7 @@ const FailureCase kFailures[] = {
      kOverflow,
      "1E200",
      1e200,
-     1,
+     kHolding,
      kMultiply,
      true},
     {"operator after overflow",
@@ -96,31 +100,31 @@ const FailureCase kFailures[] = {
      kOverflow,
      "1E200",
      1e200,
-     1,
+     kHolding,
      kMultiply,
      true},
-    {"power overflow", {"10", "x^Y", "400", "="}, "", kOverflow, "400", 10, 1, kPower, true},
+    {"power overflow", {"10", "x^Y", "400", "="}, "", kOverflow, "400", 10, kHolding, kPower, true},
     // Arithmetic faults of function and formula keys: the entry's value, nothing pending.
-    {"Ln of -1", {"1", "+/-", "Ln"}, "", kInvalidOp, "-1", -1, 1, kNone, true},
-    {"Ln of 0", {"0", "Ln"}, "", kZeroDivide, "0", 0, 1, kNone, true},
-    {"Log of 0", {"0", "Log"}, "", kZeroDivide, "0", 0, 1, kNone, true},
+    {"Ln of -1", {"1", "+/-", "Ln"}, "", kInvalidOp, "-1", -1, kHolding, kNone, true},
+    {"Ln of 0", {"0", "Ln"}, "", kZeroDivide, "0", 0, kHolding, kNone, true},
+    {"Log of 0", {"0", "Log"}, "", kZeroDivide, "0", 0, kHolding, kNone, true},
     {"Log of 0 discards the chain",
      {"7", "+", "0", "Log"},
      "",
      kZeroDivide,
      "0",
      0,
-     1,
+     kHolding,
      kNone,
      true},
-    {"CoTan of 0", {"5", "+", "0", "CoTan"}, "", kZeroDivide, "0", 0, 1, kNone, true},
+    {"CoTan of 0", {"5", "+", "0", "CoTan"}, "", kZeroDivide, "0", 0, kHolding, kNone, true},
     {"square of 1E200",
      {"Saisir Résultat", "x^2"},
      "1E200",
      kOverflow,
      "1E200",
      1e200,
-     1,
+     kHolding,
      kNone,
      true},
     {"formula fault",
@@ -129,13 +133,13 @@ const FailureCase kFailures[] = {
      kInvalidOp,
      "2",
      2,
-     1,
+     kHolding,
      kNone,
      true},
     // Refused divisions are not errors, but leave their own state.
-    {"8 / 0 =", {"8", "/", "0", "="}, "", "", "8", 8, 1, 2, true},
-    {"7 / 0 /", {"7", "/", "0", "/"}, "", "", "7", 7, 2, 2, true},
-    {"1/x of 0", {"0", "1/x"}, "", "", "0", 0, 2, kNone, true},
+    {"8 / 0 =", {"8", "/", "0", "="}, "", "", "8", 8, kHolding, kDivide, true},
+    {"7 / 0 /", {"7", "/", "0", "/"}, "", "", "7", 7, kRefused, kDivide, true},
+    {"1/x of 0", {"0", "1/x"}, "", "", "0", 0, kRefused, kNone, true},
 };
 
 class FailureState : public ::testing::TestWithParam<FailureCase> {};
@@ -143,7 +147,7 @@ class FailureState : public ::testing::TestWithParam<FailureCase> {};
 TEST_P(FailureState, IsLeftAsDescribed) {
   const FailureCase& c = GetParam();
   CalculatorRig rig;
-  rig.converter.Result = c.converterResult;
+  rig.result = c.converterResult;
   rig.Press(c.keys);
   if (c.error.empty()) {
     EXPECT_TRUE(rig.errors.empty());
@@ -162,7 +166,7 @@ INSTANTIATE_TEST_SUITE_P(Table, FailureState, ::testing::ValuesIn(kFailures), Ca
 // After a failed operand the pending operation is tried again by the next "=".
 TEST(FailureRecovery, PendingOperationIsRetried) {
   CalculatorRig rig;
-  rig.converter.Result = "abc";
+  rig.result = "abc";
   rig.Press({"5", "+", "Saisir Résultat", "=", "2", "="});
   EXPECT_EQ(rig.errors, std::vector<std::string>{NotAFloat("abc")});
   EXPECT_EQ(rig.model.Calc, "7");

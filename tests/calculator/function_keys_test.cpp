@@ -167,8 +167,8 @@ TEST(ReciprocalOfZero, IsRefusedWithTheNotice) {
   EXPECT_EQ(rig.notices, std::vector<std::string>{kDivisionNotice});
   EXPECT_TRUE(rig.errors.empty());
   EXPECT_EQ(rig.model.Calc, "0");
-  EXPECT_EQ(rig.model.AccumulatorState, 2);
-  EXPECT_EQ(rig.model.PendingOperation, 0);
+  EXPECT_EQ(rig.model.AccumulatorState, AccumulatorState::kRefusedDivision);
+  EXPECT_EQ(rig.model.PendingOperation, Op::kNone);
 }
 
 // The converted angle of 90 degrees is not exactly a right angle: its cosine is a tiny

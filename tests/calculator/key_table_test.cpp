@@ -1,5 +1,6 @@
-// The panel's key table: finding keys by caption, the layout's places and caption styles.
+// The panel's key table: what every row must satisfy, and finding keys by caption.
 #include <set>
+#include <string>
 
 #include "tests/calculator/calculator_rig.h"
 
@@ -7,12 +8,11 @@ namespace vaneko::calculator::testing_support {
 namespace {
 
 TEST(FindKey, FindsCaptionsExactly) {
-  const CalcKey* gamma = FindKey("Gamma ");
-  ASSERT_NE(gamma, nullptr);
-  EXPECT_EQ(gamma->handler, "Button168Click");
-  const CalcKey* cosecant = FindKey("Sqrt(1 + CoTan^ 2 X )");
-  ASSERT_NE(cosecant, nullptr);
-  EXPECT_EQ(cosecant->handler, "Button144Click");
+  for (const KeyRow& key : CalculatorKeys()) {
+    const KeyRow* found = FindKey(key.caption);
+    ASSERT_NE(found, nullptr) << key.caption;
+    EXPECT_EQ(found->caption, key.caption);
+  }
 }
 
 TEST(FindKey, FindsACaptionGivenWithoutItsTrailingBlank) {
@@ -29,115 +29,155 @@ TEST(FindKey, KnowsNoOtherCaption) {
 
 TEST(KeyTable, CaptionsAreUnique) {
   std::set<std::string_view> captions;
-  for (const CalcKey& key : CalculatorKeys())
+  for (const KeyRow& key : CalculatorKeys())
     EXPECT_TRUE(captions.insert(key.caption).second) << key.caption;
 }
 
-TEST(KeyTable, HandlersAreUniqueButForTheDigitKeys) {
-  std::set<std::string_view> handlers;
-  int digitKeys = 0;
-  for (const CalcKey& key : CalculatorKeys()) {
-    if (key.handler == "Button40Click") {
-      ++digitKeys;
-      continue;
-    }
-    if (key.handler.empty()) continue;
-    EXPECT_TRUE(handlers.insert(key.handler).second) << key.handler;
+TEST(KeyTable, ControlsAreUniqueAndEachHasOneHandler) {
+  std::set<std::string_view> controls;
+  for (const KeyRow& key : CalculatorKeys()) {
+    if (key.control.empty()) continue;
+    EXPECT_TRUE(controls.insert(key.control).second) << key.control;
+    // The window's slots are named after a control and its click.
+    EXPECT_TRUE(key.handler.starts_with("Button") && key.handler.ends_with("Click")) << key.caption;
   }
-  EXPECT_EQ(digitKeys, 11);  // "0" to "9" and ","
+}
+
+// A handler serves several keys only when they do the same thing: the digit keys share one,
+// which tells them apart by the key's digit.
+TEST(KeyTable, KeysSharingAHandlerAreDigitKeys) {
+  std::multiset<std::string_view> handlers;
+  for (const KeyRow& key : CalculatorKeys()) handlers.insert(key.handler);
+  for (const KeyRow& key : CalculatorKeys()) {
+    if (key.handler.empty() || handlers.count(key.handler) == 1) continue;
+    EXPECT_EQ(key.command.kind, Command::Kind::kDigit) << key.caption;
+  }
+  // "0" to "9" and ",".
+  int digits = 0;
+  for (const KeyRow& key : CalculatorKeys()) digits += key.command.kind == Command::Kind::kDigit;
+  EXPECT_EQ(digits, 11);
 }
 
 TEST(KeyTable, OnlyPpHasNoAction) {
-  for (const CalcKey& key : CalculatorKeys()) {
-    if (key.caption == "Pp") {
-      EXPECT_EQ(key.action, nullptr);
-      EXPECT_TRUE(key.handler.empty());
+  for (const KeyRow& key : CalculatorKeys()) {
+    const bool inert = key.command.kind == Command::Kind::kNone;
+    EXPECT_EQ(inert, key.caption == "Pp") << key.caption;
+    EXPECT_EQ(key.handler.empty(), inert) << key.caption;
+  }
+}
+
+// Each operation has exactly one key, and a key's operation is one the evaluation knows.
+TEST(KeyTable, EveryOperationHasOneKey) {
+  std::set<int> codes;
+  for (const KeyRow& key : CalculatorKeys()) {
+    if (key.command.kind != Command::Kind::kPress) continue;
+    const Op op = key.command.op;
+    EXPECT_TRUE(IsTwoOperand(op) || IsFunction(op) || IsFormula(op)) << key.caption;
+    EXPECT_TRUE(codes.insert(CodeOf(op)).second) << key.caption;
+  }
+  // Codes 1 to 69 but 10, which is not assigned.
+  EXPECT_EQ(codes.size(), 68u);
+  EXPECT_EQ(codes.count(10), 0u);
+  EXPECT_EQ(*codes.begin(), 1);
+  EXPECT_EQ(*codes.rbegin(), kLastCode);
+}
+
+// Every register has its five keys: store, recall, clear, add, subtract.
+TEST(KeyTable, EveryRegisterHasItsFiveKeys) {
+  using Kind = Command::Kind;
+  for (const Register target : {Register::kM, Register::kX, Register::kY, Register::kZ}) {
+    std::set<Kind> kinds;
+    for (const KeyRow& key : CalculatorKeys()) {
+      const Kind kind = key.command.kind;
+      const bool registerKey = kind == Kind::kStoreIn || kind == Kind::kRecallFrom ||
+                               kind == Kind::kClear || kind == Kind::kAddTo ||
+                               kind == Kind::kSubtractFrom;
+      if (registerKey && key.command.target == target) {
+        EXPECT_TRUE(kinds.insert(kind).second) << key.caption;
+      }
+    }
+    EXPECT_EQ(kinds.size(), 5u);
+  }
+}
+
+TEST(KeyTable, ConstantKeysNameAConstant) {
+  int constants = 0;
+  for (const KeyRow& key : CalculatorKeys()) {
+    if (key.command.kind != Command::Kind::kEnter) continue;
+    ++constants;
+    ASSERT_NE(key.command.constant, nullptr) << key.caption;
+    if (key.command.constant->kind == Constant::Kind::kText) {
+      EXPECT_FALSE(key.command.constant->text.empty()) << key.caption;
     } else {
-      EXPECT_NE(key.action, nullptr) << key.caption;
+      EXPECT_GT(key.command.constant->value, 0) << key.caption;
     }
   }
+  EXPECT_EQ(constants, 38);  // 39 constant keys, "Pp" without action
 }
 
-// Whether two keys cover each other by more than the one-pixel seam the layout has in places
-// (between "Inv Ln2" and "Inv Ln10", and between "lp(12)" and "tp(40)").
-bool Overlap(const Place& a, const Place& b) {
-  constexpr int kSeam = 1;
-  return a.left + kSeam < b.left + b.width && b.left + kSeam < a.left + a.width &&
-         a.top + kSeam < b.top + b.height && b.top + kSeam < a.top + a.height;
-}
-
-TEST(KeyTable, KeysLieInsideThePanelWithoutOverlapping) {
-  const auto keys = CalculatorKeys();
-  for (std::size_t i = 0; i < keys.size(); ++i) {
-    const Place& p = keys[i].place;
-    EXPECT_GT(p.width, 0) << keys[i].caption;
-    EXPECT_GT(p.height, 0) << keys[i].caption;
-    EXPECT_LE(p.left + p.width, kPanelPlace.width) << keys[i].caption;
-    EXPECT_LE(p.top + p.height, kPanelPlace.height) << keys[i].caption;
-    for (std::size_t j = i + 1; j < keys.size(); ++j)
-      EXPECT_FALSE(Overlap(p, keys[j].place)) << keys[i].caption << " / " << keys[j].caption;
+// What a screen reader says of a key exists in both languages, and no two keys of the panel
+// sound alike in one language.
+TEST(KeyTable, EveryKeyIsSpokenInBothLanguages) {
+  std::set<std::string_view> french, english;
+  for (const KeyRow& key : CalculatorKeys()) {
+    EXPECT_FALSE(key.name.french.empty()) << key.caption;
+    EXPECT_FALSE(key.name.english.empty()) << key.caption;
+    EXPECT_FALSE(key.description.french.empty()) << key.caption;
+    EXPECT_FALSE(key.description.english.empty()) << key.caption;
+    EXPECT_TRUE(french.insert(key.name.french).second) << key.name.french;
+    EXPECT_TRUE(english.insert(key.name.english).second) << key.name.english;
   }
 }
 
-// Places, handlers and styles of a sample of keys, as the panel's layout gives them.
-struct LayoutCase {
-  std::string caption;
-  std::string handler;
-  Place place;
-  CaptionStyle style;
+TEST(PanelTables, FieldsAndAngleButtonsAreSpokenInBothLanguages) {
+  for (const FieldRow& field : PanelFields()) {
+    EXPECT_FALSE(field.accessibleName.french.empty()) << field.name;
+    EXPECT_FALSE(field.accessibleName.english.empty()) << field.name;
+    EXPECT_FALSE(field.description.french.empty()) << field.name;
+    EXPECT_FALSE(field.description.english.empty()) << field.name;
+  }
+  for (const AngleRow& button : AngleButtons()) {
+    EXPECT_FALSE(button.accessibleName.french.empty()) << button.name;
+    EXPECT_FALSE(button.accessibleName.english.empty()) << button.name;
+  }
+}
+
+// Descriptions of the mended formulas say what is computed now, not what the captions suggest
+// the old formulas computed.
+struct DescriptionCase {
+  const char* caption;
+  const char* english;
 };
-void PrintTo(const LayoutCase& c, std::ostream* os) {
+void PrintTo(const DescriptionCase& c, std::ostream* os) {
   *os << c.caption;
 }
 
-const LayoutCase kLayout[] = {
-    {"0", "Button40Click", {53, 199, 33, 25}, {CaptionColour::Aqua, false, 12}},
-    {"7", "Button40Click", {54, 102, 33, 25}, {}},
-    {",", "Button40Click", {93, 199, 32, 25}, {CaptionColour::Default, false, 16}},
-    {"<<", "Button46Click", {93, 70, 32, 25}, {CaptionColour::Default, false, 15}},
-    {"=", "Button6Click", {132, 200, 32, 25}, {}},
-    {"x % de y", "Button43Click", {6, 264, 65, 25}, {}},
-    {"M", "Button37Click", {4, 71, 32, 25}, {CaptionColour::Default, true, 12}},
-    {"X", "Button28Click", {81, 263, 32, 25}, {CaptionColour::Default, true, 16}},
-    {"Y", "Button103Click", {121, 263, 32, 25}, {CaptionColour::Default, true, 16}},
-    {"Z", "Button104Click", {161, 263, 32, 25}, {CaptionColour::Default, true, 16}},
-    {"Saisir Résultat", "Button22Click", {26, 9, 81, 25}, {}},
-    {"Coller", "Button23Click", {114, 9, 57, 25}, {}},
-    {"Ln", "Button31Click", {4, 103, 33, 25}, {CaptionColour::Fuchsia, false, 12}},
-    {"ArcSin", "Button60Click", {9, 324, 44, 25}, {CaptionColour::Aqua, false, 12}},
-    {"ArcCos", "Button61Click", {53, 324, 44, 25}, {CaptionColour::Aqua, false, 12}},
-    {"ArcTan", "Button62Click", {97, 324, 44, 25}, {CaptionColour::Aqua, false, 12}},
-    {"ArcCoTan", "Button67Click", {142, 324, 60, 25}, {CaptionColour::Aqua, false, 12}},
-    {"Gamma ", "Button168Click", {253, 187, 52, 25}, {}},
-    {"Binomial (N,K)", "Button161Click", {597, 348, 102, 25}, {}},
-    {"Pi", "Button32Click", {222, 124, 30, 25}, {CaptionColour::MenuText, false, 12}},
-    {"Pp", "", {653, 280, 45, 25}, {}},
+const DescriptionCase kMendedDescriptions[] = {
+    {"Sqrt(x^2 - y^ 2)", "square root of X² − Y²"},
+    {"Sqrt(CoSec^ 2 X - 1)", "X being register X"},
+    {"ArcCos X / Sqrt(x^2 + y^ 2)", "arc cosine of the quotient X / √(X² + Y²)"},
+    {"ArcSin Y / Sqrt(x^2 + y^ 2)", "arc sine of the quotient Y / √(X² + Y²)"},
+    {"ArcTan Z / Sqrt(x^2 + y^ 2)", "arc tangent of the quotient Z / √(X² + Y²)"},
+    {"Log", "that of 0 is a division by zero"},
+    {"Ln", "that of 0 is a division by zero"},
 };
 
-class KeyLayout : public ::testing::TestWithParam<LayoutCase> {};
+class MendedDescription : public ::testing::TestWithParam<DescriptionCase> {};
 
-TEST_P(KeyLayout, MatchesThePanel) {
-  const LayoutCase& c = GetParam();
-  const CalcKey* key = FindKey(c.caption);
+TEST_P(MendedDescription, SaysWhatIsComputed) {
+  const KeyRow* key = FindKey(GetParam().caption);
   ASSERT_NE(key, nullptr);
-  EXPECT_EQ(key->caption, c.caption);
-  EXPECT_EQ(key->handler, c.handler);
-  EXPECT_EQ(key->place.left, c.place.left);
-  EXPECT_EQ(key->place.top, c.place.top);
-  EXPECT_EQ(key->place.width, c.place.width);
-  EXPECT_EQ(key->place.height, c.place.height);
-  EXPECT_EQ(key->style.colour, c.style.colour);
-  EXPECT_EQ(key->style.bold, c.style.bold);
-  EXPECT_EQ(key->style.pixelSize, c.style.pixelSize);
+  EXPECT_NE(key->description.english.find(GetParam().english), std::string_view::npos)
+      << key->description.english;
 }
 
-INSTANTIATE_TEST_SUITE_P(Table, KeyLayout, ::testing::ValuesIn(kLayout),
-                         [](const ::testing::TestParamInfo<LayoutCase>& info) {
-                           return CaseName(info.param.caption) + "_" + std::to_string(info.index);
+INSTANTIATE_TEST_SUITE_P(Table, MendedDescription, ::testing::ValuesIn(kMendedDescriptions),
+                         [](const ::testing::TestParamInfo<DescriptionCase>& info) {
+                           return CaseName(info.param.caption);
                          });
 
 TEST(KeyTable, OnlyYAndCCarryTooltips) {
-  for (const CalcKey& key : CalculatorKeys()) {
+  for (const KeyRow& key : CalculatorKeys()) {
     if (key.caption == "y") {
       EXPECT_EQ(key.tooltip, "Gamma");
     } else if (key.caption == "c") {
@@ -148,23 +188,13 @@ TEST(KeyTable, OnlyYAndCCarryTooltips) {
   }
 }
 
-TEST(PanelTables, LabelsFieldsAndAngleButtons) {
-  std::vector<std::string_view> labels;
-  for (const PanelLabel& label : PanelLabels()) {
-    labels.push_back(label.caption);
-    EXPECT_EQ(label.style.colour, CaptionColour::DesktopBackground) << label.caption;
-  }
-  EXPECT_EQ(labels, (std::vector<std::string_view>{"Const", "Planck", "Fonctions", "Mem", "X", "Y",
-                                                   "Z", "N=X", "K=Y"}));
-
+TEST(PanelTables, FieldsAndAngleButtons) {
   std::vector<std::string_view> fields;
-  for (const PanelField& field : PanelFields()) fields.push_back(field.name);
+  for (const FieldRow& field : PanelFields()) fields.push_back(field.name);
   EXPECT_EQ(fields, (std::vector<std::string_view>{"Calc", "mem", "X1", "Y1", "Z1"}));
 
   int checked = 0;
-  for (const AngleButton& button : AngleButtons()) {
-    EXPECT_EQ(button.place.width, 49);
-    EXPECT_EQ(button.place.height, 17);
+  for (const AngleRow& button : AngleButtons()) {
     if (button.checkedAtStart) {
       ++checked;
       EXPECT_EQ(button.name, "Deg");

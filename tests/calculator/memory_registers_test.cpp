@@ -1,4 +1,4 @@
-// The memory M, the registers X, Y and Z, and the exchange keys with the converter.
+// The memory M and the registers X, Y and Z.
 #include "tests/calculator/calculator_rig.h"
 
 namespace vaneko::calculator::testing_support {
@@ -68,19 +68,6 @@ const KeyCase kMemoryAndRegisters[] = {
      .fields = {{"X1", "abc"}},
      .errors = {NotAFloat("abc")},
      .converterResult = "abc"},
-    // Exchange with the converter.
-    {.name = "Saisir Resultat",
-     .keys = {"Saisir Résultat"},
-     .fields = {{"Calc", "12,5"}},
-     .converterResult = "12,5"},
-    {.name = "digit appends to taken result",
-     .keys = {"5", "Saisir Résultat", "3"},
-     .fields = {{"Calc", "123"}},
-     .converterResult = "12"},
-    {.name = "digit after result replaces taken",
-     .keys = {"=", "Saisir Résultat", "3"},
-     .fields = {{"Calc", "3"}},
-     .converterResult = "12"},
     {.name = "empty taken result then equals",
      .keys = {"5", "Saisir Résultat", "="},
      .fields = {{"Calc", "0"}}},
@@ -88,9 +75,6 @@ const KeyCase kMemoryAndRegisters[] = {
      .keys = {"5", "Saisir Résultat", "Sin"},
      .fields = {{"Calc", ""}},
      .errors = {kNotANumberEmpty}},
-    {.name = "Coller",
-     .keys = {"0", "5", ",", "2", "Coller"},
-     .fields = {{"Nombre1", "05,2"}, {"Calc", "05,2"}}},
 };
 
 class MemoryAndRegisters : public ::testing::TestWithParam<KeyCase> {};
@@ -122,8 +106,6 @@ const FreshMarkCase kFreshMarks[] = {
     {"Z- fails without it", "", "Z-", false},
     {"X+ sets it", "2", "X+", true},
     {"Y- sets it", "2", "Y-", true},
-    {"Saisir Resultat leaves it", "2", "Saisir Résultat", false},
-    {"Coller leaves it", "2", "Coller", false},
     {"store sets it", "abc", "Z", true},
     {"recall sets it", "abc", "MR", true},
     {"clear sets it", "abc", "YC", true},
@@ -133,7 +115,7 @@ class FreshMark : public ::testing::TestWithParam<FreshMarkCase> {};
 
 TEST_P(FreshMark, IsSetOrLeft) {
   CalculatorRig rig;
-  rig.converter.Result = GetParam().taken;
+  rig.result = GetParam().taken;
   rig.Press({"5", "Saisir Résultat"});
   ASSERT_FALSE(rig.model.CalcFreshEntry);
   rig.Press({GetParam().key});
@@ -147,10 +129,10 @@ TEST(MemoryAndRegistersState, DoNotTouchTheChain) {
   CalculatorRig rig;
   rig.Press({"4", "+", "3"});
   const double accumulator = rig.model.Accumulator;
-  rig.Press({"M", "M+", "X", "X-", "Y+", "Z", "MR", "Coller"});
+  rig.Press({"M", "M+", "X", "X-", "Y+", "Z", "MR"});
   EXPECT_EQ(rig.model.Accumulator, accumulator);
-  EXPECT_EQ(rig.model.AccumulatorState, 1);
-  EXPECT_EQ(rig.model.PendingOperation, 4);
+  EXPECT_EQ(rig.model.AccumulatorState, AccumulatorState::kHolding);
+  EXPECT_EQ(rig.model.PendingOperation, Op::kAdd);
   EXPECT_TRUE(rig.errors.empty());
 }
 

@@ -199,7 +199,7 @@ TEST(TabControl1Change, RefillsBothListsWithoutConvertingOrSelecting) {
   EXPECT_EQ(model.Index1Selected, -1);
   EXPECT_EQ(model.Index2Selected, -1);
   EXPECT_EQ(model.Result, shown);
-  model.DisplayLanguage = 1;
+  model.DisplayLanguage = catalogue::Language::English;
   model.TabControl1Change();
   EXPECT_EQ(model.Index1Items.front(), "Cubic Centimetre");
   EXPECT_EQ(model.Index1Items.back(), "Teaspoon Metric");
@@ -216,11 +216,11 @@ TEST(TabControl1Change, KitchenTabHasItsOwnToList) {
 
 TEST(TabControl1Change, AnUnknownLanguageOrTabChangesNothing) {
   ConverterModel model;
-  model.DisplayLanguage = 7;
+  model.DisplayLanguage = static_cast<catalogue::Language>(7);
   model.TabIndex = 3;
   model.TabControl1Change();
   EXPECT_EQ(model.Index1Items.front(), "Celcius");
-  model.DisplayLanguage = 0;
+  model.DisplayLanguage = catalogue::Language::French;
   model.TabIndex = 18;
   model.TabControl1Change();
   EXPECT_EQ(model.Index1Items.front(), "Celcius");

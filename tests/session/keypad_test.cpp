@@ -16,15 +16,15 @@ namespace {
 void Play(Session& session, const std::vector<std::string>& steps) {
   for (const std::string& step : steps) {
     if (step == "<<") {
-      session.Button49Click();
+      session.KeypadBackspace();
     } else if (step == "C") {
-      session.Button50Click();
+      session.KeypadClear();
     } else if (step == "+/-") {
-      session.Button44Click();
+      session.NegateNumber();
     } else if (step == "=") {
       session.converter.DoConvert();
     } else if (step[0] == 'k') {
-      session.Button47Click(step[1]);
+      session.KeypadKey(step[1]);
     } else {
       const Field field = step[0] == 'n'   ? Field::Nombre1
                           : step[0] == 'c' ? Field::Calc
@@ -87,7 +87,7 @@ TEST(Keypad, SignChangeOfANonNumberRaisesAndKeepsTheText) {
   Session session;
   session.converter.Nombre1 = "1.5";
   try {
-    session.Button44Click();
+    session.NegateNumber();
     FAIL() << "no error";
   } catch (const EConvertError& e) {
     EXPECT_STREQ(e.what(), "'1.5' is not a valid floating point value");
@@ -99,7 +99,7 @@ TEST(Keypad, ClearLeavesTheCalculatorAlone) {
   Session session;
   session.calculator.Calc = "42";
   session.calculator.CalcFreshEntry = false;
-  session.Button50Click();
+  session.KeypadClear();
   EXPECT_EQ(session.converter.Nombre1, "");
   EXPECT_TRUE(session.converter.NumberFreshEntry);
   EXPECT_EQ(session.calculator.Calc, "42");
@@ -168,7 +168,7 @@ TEST(KeyFilter, ATypedOperatorLeavesANumberMarkedForFreshEntryAlone) {
   session.TypeChar(Field::Nombre1, U'+');
   EXPECT_EQ(session.converter.Nombre1, "2,5");
   EXPECT_TRUE(session.converter.NumberFreshEntry);
-  EXPECT_EQ(session.calculator.PendingOperation, 4);
+  EXPECT_EQ(session.calculator.PendingOperation, calculator::Op::kAdd);
   session.TypeChar(Field::Nombre1, U'3');
   EXPECT_EQ(session.converter.Nombre1, "3");
 }

@@ -12,7 +12,7 @@ namespace {
 TEST(Language, EnglishKeepsTheTabAndRefillsTheLists) {
   Session session;
   session.converter.SelectTab(6);  // "Pression"
-  session.Button3Click();
+  session.SelectLanguage(catalogue::Language::English);
   EXPECT_EQ(session.captions.Tabs[0], "Temperature");
   EXPECT_EQ(session.captions.Tabs[2], "Mass");
   EXPECT_EQ(session.captions.Tabs[6], "Pressure");
@@ -20,7 +20,7 @@ TEST(Language, EnglishKeepsTheTabAndRefillsTheLists) {
   EXPECT_EQ(session.captions.Tabs[17], "Angles");
   EXPECT_EQ(session.converter.TabIndex, 6);
   EXPECT_EQ(session.SavedTabIndex, 6);
-  EXPECT_EQ(session.converter.DisplayLanguage, 1);
+  EXPECT_EQ(session.converter.DisplayLanguage, catalogue::Language::English);
   ASSERT_EQ(session.converter.Index1Items.size(), 26u);
   EXPECT_EQ(session.converter.Index1Items.front(), "Atmosphere");
   EXPECT_EQ(session.converter.Index1Items.back(), "Torr");
@@ -37,10 +37,10 @@ class LanguageCaptions : public ::testing::TestWithParam<CaptionCase> {};
 TEST_P(LanguageCaptions, RewritesTheEightCaptions) {
   Session session;
   if (GetParam().english) {
-    session.Button3Click();
+    session.SelectLanguage(catalogue::Language::English);
   } else {
-    session.Button3Click();
-    session.Button4Click();
+    session.SelectLanguage(catalogue::Language::English);
+    session.SelectLanguage(catalogue::Language::French);
   }
   const Captions& c = session.captions;
   const std::vector<std::string_view> shown = {c.Button1, c.Button2, c.Button22, c.Button23,
@@ -61,7 +61,7 @@ TEST(Language, FrenchRightAfterStartUpOnlyTurnsDEIntoDe) {
   Session session;
   EXPECT_EQ(session.captions.Label4, "DE");
   EXPECT_EQ(session.captions.Tabs[0], "Température");
-  session.Button4Click();
+  session.SelectLanguage(catalogue::Language::French);
   EXPECT_EQ(session.captions.Label4, "De");
   EXPECT_EQ(session.captions.Tabs[0], "Température");
   EXPECT_EQ(session.converter.Index1Items.front(), "Celcius");
@@ -73,7 +73,7 @@ TEST(Language, ClearsTheSelectionsAndLeavesTheFieldsAlone) {
   session.converter.SelectFrom(0);
   session.converter.SelectTo(1);
   ASSERT_EQ(session.converter.Result, "33,8");
-  session.Button3Click();
+  session.SelectLanguage(catalogue::Language::English);
   EXPECT_EQ(session.converter.Index1Selected, -1);
   EXPECT_EQ(session.converter.Index2Selected, -1);
   EXPECT_EQ(session.converter.Result, "33,8");
@@ -84,7 +84,7 @@ TEST(Language, KitchenListsAreTheSameInBothLanguages) {
   Session session;
   session.converter.SelectTab(5);
   const auto french = session.converter.Index2Items;
-  session.Button3Click();
+  session.SelectLanguage(catalogue::Language::English);
   EXPECT_EQ(session.converter.Index2Items, french);
   EXPECT_EQ(session.converter.Index1Items.size(), 283u);
 }
