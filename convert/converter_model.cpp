@@ -18,20 +18,19 @@ void ConverterModel::DoConvert() {
   if (Nombre1.empty()) Nombre1 = "0";
   if (Result.empty()) Result = "0";
   NumberFreshEntry = true;
-  const Extended parsed = ReadNumber(Nombre1);
-  ConversionValue = NarrowToDouble(parsed);
+  // The typed decimal is converted exactly; its double, kept as the last parsed value, is the
+  // range check: a value beyond the double range is an overflow.
+  const DecimalNumber typed = ReadDecimal(Nombre1);
+  ConversionValue = NarrowToDouble(typed.value);
 
-  const PairFormula formula = CategoryFormula(TabIndex);
   if (TabIndex < 0 || TabIndex >= catalogue::kCategoryCount) return;
   const int i = Index1Selected;
   const int j = Index2Selected;
   if (TabIndex != catalogue::kKitchenTab && i == j) {
-    Result = FormatNumber(ConversionValue);
+    Result = FormatNumber(ApplyExactly(typed, ExactMap{}));
     return;
   }
-  if (formula == nullptr) return;
-  const double value = ConversionValue;
-  const auto converted = Guarded([&] { return formula(i, j, value); });
+  const auto converted = Guarded([&] { return ConvertPair(TabIndex, i, j, typed); });
   if (converted) Result = FormatNumber(*converted);
 }
 

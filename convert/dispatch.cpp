@@ -6,16 +6,13 @@
 #include <utility>
 
 #include "catalogue/catalogue.h"
-#include "core/base_units.h"
 #include "core/exact_size.h"
-#include "registry/std_units.h"
 
 namespace vaneko::convert {
 
 namespace {
 
 using catalogue::UnitRow;
-using registry::StdUnit;
 
 template <class Row>
 bool IsPosition(std::span<const Row> rows, int position) {
@@ -27,56 +24,35 @@ const Row& At(std::span<const Row> rows, int position) {
   return rows[static_cast<std::size_t>(position)];
 }
 
-std::optional<Extended> ThroughRegistry(StdUnit from, StdUnit to, double value) {
-  return registry::Convert(value, registry::StdType(from), registry::StdType(to));
+// Degrees of scale `from` to degrees of scale `to`, both affine maps of the kelvin:
+// kelvins = degrees × degree + zero.
+ExactMap TemperatureMap(const catalogue::TemperatureRow& from,
+                        const catalogue::TemperatureRow& to) {
+  return {from.degree / to.degree, (from.zero + to.zero * Whole(-1)) / to.degree};
 }
 
-// Centimetres are reached from any other length through metres, and the metres multiplied by
-// 100 in extended precision; only from the metre itself does the registry convert to the
-// centimetre directly.
-std::optional<Extended> BetweenRegisteredUnits(StdUnit from, StdUnit to, double value) {
-  if (to == StdUnit::Centimeters && from != StdUnit::Meters) {
-    const std::optional<Extended> metres = ThroughRegistry(from, StdUnit::Meters, value);
-    return *metres * ToExtended(units::kMetre / units::kCentimetre);
-  }
-  return ThroughRegistry(from, to, value);
-}
-
-std::optional<Extended> ConvertTemperature(int i, int j, double value) {
-  const auto rows = catalogue::TemperatureRows();
-  if (!IsPosition(rows, i) || !IsPosition(rows, j)) return std::nullopt;
-  return ThroughRegistry(At(rows, i).registered, At(rows, j).registered, value);
-}
-
-std::optional<Extended> ConvertSized(std::span<const UnitRow> rows, int i, int j, double value) {
+std::optional<ExactMap> SizedMap(std::span<const UnitRow> rows, int i, int j) {
   if (!IsPosition(rows, i) || !IsPosition(rows, j)) return std::nullopt;
   const UnitRow& from = At(rows, i);
   const UnitRow& to = At(rows, j);
-  if (from.registered && to.registered) {
-    return BetweenRegisteredUnits(*from.registered, *to.registered, value);
-  }
-  const Extended fromSize = ToExtended(from.size);
-  const Extended toSize = ToExtended(to.size);
-  if (from.scale == to.scale) return static_cast<Extended>(value) * (fromSize / toSize);
+  if (from.scale == to.scale) return ExactMap{from.size / to.size};
   // v of a unit of size a is 1 / (v × a) of the other scale's reference, that is
-  // (1 / (a × b)) / v of a unit of size b. A value of 0 raises the division-by-zero fault.
-  const Extended constant = 1.0L / (fromSize * toSize);
-  return constant / static_cast<Extended>(value);
+  // (1 / (a × b)) / v of a unit of size b.
+  return ExactMap{Whole(1) / (from.size * to.size), Whole(0), true};
 }
 
 // The volume first, in millilitres, then the measure's count per millilitre.
-std::optional<Extended> ConvertFood(int i, int j, double value) {
+std::optional<ExactMap> FoodMap(int i, int j) {
   const auto foods = catalogue::FoodRows();
   const auto measures = catalogue::MeasureRows();
   if (!IsPosition(foods, i) || !IsPosition(measures, j)) return std::nullopt;
   const auto& millilitresPerGram = At(foods, i).millilitresPerGram;
   if (!millilitresPerGram) return std::nullopt;
-  const Extended millilitres = static_cast<Extended>(value) * ToExtended(*millilitresPerGram);
-  return millilitres * ToExtended(Whole(1) / At(measures, j).size);
+  return ExactMap{*millilitresPerGram / At(measures, j).size};
 }
 
 template <int Tab>
-std::optional<Extended> ConvertInTab(int i, int j, double value) {
+std::optional<Extended> ConvertInTab(int i, int j, const DecimalNumber& value) {
   return ConvertPair(Tab, i, j, value);
 }
 
@@ -91,17 +67,26 @@ constexpr auto kFormulas = FormulasOf(std::make_integer_sequence<int, catalogue:
 
 }  // namespace
 
-std::optional<Extended> ConvertPair(int tab, int i, int j, double value) {
+std::optional<ExactMap> PairMap(int tab, int i, int j) {
   if (tab < 0 || tab >= catalogue::kCategoryCount) return std::nullopt;
   switch (catalogue::KindOf(tab)) {
-    case catalogue::CategoryKind::Affine:
-      return ConvertTemperature(i, j, value);
+    case catalogue::CategoryKind::Affine: {
+      const auto rows = catalogue::TemperatureRows();
+      if (!IsPosition(rows, i) || !IsPosition(rows, j)) return std::nullopt;
+      return TemperatureMap(At(rows, i), At(rows, j));
+    }
     case catalogue::CategoryKind::Food:
-      return ConvertFood(i, j, value);
+      return FoodMap(i, j);
     case catalogue::CategoryKind::Sized:
-      return ConvertSized(catalogue::UnitRows(tab), i, j, value);
+      return SizedMap(catalogue::UnitRows(tab), i, j);
   }
   return std::nullopt;
+}
+
+std::optional<Extended> ConvertPair(int tab, int i, int j, const DecimalNumber& value) {
+  const std::optional<ExactMap> map = PairMap(tab, i, j);
+  if (!map) return std::nullopt;
+  return ApplyExactly(value, *map);
 }
 
 PairFormula CategoryFormula(int tab) {

@@ -1,31 +1,31 @@
-// The conversion dispatch: the formula of an ordered pair of list positions (from i, to j) of a
-// category, read from the category's rows, or none. Formulas run in extended precision; the
-// caller wraps the evaluation in the floating-point fault guard.
+// The conversion dispatch: the exact map of an ordered pair of list positions (from i, to j) of
+// a category, read from the category's rows, or none.
 #pragma once
 
 #include <optional>
 
+#include "core/exact_map.h"
 #include "core/fp_faults.h"
+#include "core/number_text.h"
 
 namespace vaneko::convert {
 
-// The converted value of `value` from position i to position j of category `tab` (0 to 17), or
-// nullopt when the pair has no formula (a position of -1 or past the list, a heading line).
-// Never called with i == j, except in the kitchen-measures category, which has no same-unit
-// shortcut.
-//
-// How a pair converts follows from the two rows:
-// - temperature: the registry's conversion between the two scales' types;
-// - two units with registry types: the registry's conversion between them (to centimetres from
-//   any length but the metre: to metres, then times 100 in extended precision);
-// - two units of the same scale: value × (size(from) / size(to));
-// - a unit and one of the reciprocal scale (fuel economy): (1 / (size(from) × size(to))) / value,
+// The map of the ordered pair of list positions (from i, to j) of category `tab` (0 to 17), or
+// nullopt when the pair has none (a position of -1 or past the list, a heading line of the
+// kitchen tab). How a pair converts follows from the two rows, with the sizes exact:
+// - temperature: the affine map between the two scales, through the kelvin;
+// - two units of the same scale: value × size(from) / size(to);
+// - a unit and one of the reciprocal scale (fuel economy): 1 / (size(from) × size(to)) / value,
 //   which raises the division-by-zero fault for a value of 0;
-// - kitchen measures: value × (millilitres per gram of the food) × (measures per millilitre).
-std::optional<Extended> ConvertPair(int tab, int i, int j, double value);
+// - kitchen measures: value × (millilitres per gram of the food) / (millilitres of the measure).
+std::optional<ExactMap> PairMap(int tab, int i, int j);
+
+// The pair's map applied to the typed value, correctly rounded to the 15 digits shown;
+// nullopt when the pair has no map. The caller wraps it in the floating-point fault guard.
+std::optional<Extended> ConvertPair(int tab, int i, int j, const DecimalNumber& value);
 
 // ConvertPair for one category, as a plain function.
-using PairFormula = std::optional<Extended> (*)(int i, int j, double value);
+using PairFormula = std::optional<Extended> (*)(int i, int j, const DecimalNumber& value);
 
 // The pair formula of category `tab` (0 to 17); nullptr outside that range.
 PairFormula CategoryFormula(int tab);

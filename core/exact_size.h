@@ -34,7 +34,9 @@ constexpr Int128 Gcd(Int128 a, Int128 b) {
 // a × b, refusing (at compile time: a non-constant expression) a product beyond 127 bits.
 constexpr Int128 Multiply(Int128 a, Int128 b) {
   constexpr Int128 kLimit = ~static_cast<Int128>(0) ^ (static_cast<Int128>(1) << 127);
-  if (a != 0 && (b > kLimit / a || b < -kLimit / a)) throw "exact size overflows 127 bits";
+  const Int128 magnitudeA = a < 0 ? -a : a;
+  const Int128 magnitudeB = b < 0 ? -b : b;
+  if (magnitudeA != 0 && magnitudeB > kLimit / magnitudeA) throw "exact size overflows 127 bits";
   return a * b;
 }
 

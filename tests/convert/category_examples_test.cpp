@@ -9,9 +9,12 @@
 #include "core/errors.h"
 #include "core/number_text.h"
 #include "registry/std_units.h"
+#include "typed.h"
 
 namespace vaneko::convert {
 namespace {
+
+using vaneko::testing::Typed;
 
 struct Example {
   int tab;
@@ -29,7 +32,7 @@ std::string Shown(const Example& e) {
   registry::EnsureStandardUnits();
   const PairFormula formula = CategoryFormula(e.tab);
   if (formula == nullptr) return "(no category formula)";
-  const auto converted = Guarded([&] { return formula(e.from, e.to, e.value); });
+  const auto converted = Guarded([&] { return formula(e.from, e.to, Typed(e.value)); });
   if (!converted) return "(no pair formula)";
   return FormatNumber(*converted);
 }
@@ -139,7 +142,7 @@ TEST(FuelEconomyZero, ReciprocalPairRaisesDivisionByZero) {
   for (const auto& [from, to] : kReciprocalFuelPairs) {
     for (const double zero : {0.0, -0.0}) {
       try {
-        Guarded([&] { return formula(from, to, zero); });
+        Guarded([&] { return formula(from, to, Typed(zero)); });
         ADD_FAILURE() << from << " -> " << to << ": no fault";
       } catch (const EZeroDivide& fault) {
         EXPECT_STREQ(fault.what(), "Floating point division by zero");
@@ -152,7 +155,7 @@ TEST(FuelEconomyZero, FactorPairGivesZero) {
   const PairFormula formula = CategoryFormula(12);
   for (const auto& [from, to] : {std::pair{0, 3}, std::pair{0, 4}, std::pair{3, 0}, std::pair{3, 4},
                                  std::pair{4, 3}, std::pair{1, 2}, std::pair{2, 1}}) {
-    const auto converted = Guarded([&] { return formula(from, to, 0.0); });
+    const auto converted = Guarded([&] { return formula(from, to, Typed(0.0)); });
     ASSERT_TRUE(converted.has_value());
     EXPECT_EQ(*converted, 0.0L) << from << " -> " << to;
   }

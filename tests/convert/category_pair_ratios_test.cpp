@@ -12,9 +12,12 @@
 
 #include "convert/dispatch.h"
 #include "registry/std_units.h"
+#include "typed.h"
 
 namespace vaneko::convert {
 namespace {
+
+using vaneko::testing::Typed;
 
 using Sizes = std::vector<long double>;
 
@@ -275,7 +278,7 @@ TEST_P(PairFactorIsTheRatioOfTheSizes, ForEveryOrderedPair) {
     for (int j = 0; j < count; ++j) {
       if (i == j) continue;  // the same unit never reaches the formula
       const std::string where = "pair " + std::to_string(i) + " -> " + std::to_string(j);
-      const auto converted = Guarded([&] { return formula(i, j, 1.0); });
+      const auto converted = Guarded([&] { return formula(i, j, Typed(1.0)); });
       ASSERT_TRUE(converted.has_value()) << where;
       ExpectSameTo14Digits(*converted, sizes[i] / sizes[j], where);
     }
@@ -288,7 +291,7 @@ TEST_P(PairFactorIsTheRatioOfTheSizes, ScalesWithTheValue) {
   const Sizes sizes = category.sizes();
   const int last = static_cast<int>(sizes.size()) - 1;
   for (const double value : {-2.5, 0.0, 1234.5}) {
-    const auto converted = formula(last, 0, value);
+    const auto converted = formula(last, 0, Typed(value));
     ASSERT_TRUE(converted.has_value());
     ExpectSameTo14Digits(*converted, value * (sizes[last] / sizes[0]), "last -> first");
   }
@@ -300,7 +303,7 @@ TEST_P(PairFactorIsTheRatioOfTheSizes, HasNoFormulaOutsideTheList) {
   const int count = static_cast<int>(category.sizes().size());
   for (const auto& [i, j] : {std::pair{-1, 0}, std::pair{0, -1}, std::pair{count, 0},
                              std::pair{0, count}, std::pair{-1, count}}) {
-    EXPECT_FALSE(formula(i, j, 1.0).has_value()) << i << " -> " << j;
+    EXPECT_FALSE(formula(i, j, Typed(1.0)).has_value()) << i << " -> " << j;
   }
 }
 
@@ -361,7 +364,7 @@ TEST(FuelEconomy, EveryOrderedPairFollowsTheDefinitions) {
     for (int i = 0; i < 5; ++i) {
       for (int j = 0; j < 5; ++j) {
         if (i == j) continue;
-        const auto converted = Guarded([&] { return formula(i, j, value); });
+        const auto converted = Guarded([&] { return formula(i, j, Typed(value)); });
         ASSERT_TRUE(converted.has_value());
         ExpectSameTo14Digits(
             *converted, FromKilometresPerLitre(j, ToKilometresPerLitre(i, value)),
@@ -369,8 +372,8 @@ TEST(FuelEconomy, EveryOrderedPairFollowsTheDefinitions) {
       }
     }
   }
-  EXPECT_FALSE(formula(-1, 0, 1.0).has_value());
-  EXPECT_FALSE(formula(0, 5, 1.0).has_value());
+  EXPECT_FALSE(formula(-1, 0, Typed(1.0)).has_value());
+  EXPECT_FALSE(formula(0, 5, Typed(1.0)).has_value());
 }
 
 }  // namespace

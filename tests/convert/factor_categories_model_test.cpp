@@ -11,9 +11,12 @@
 #include "convert/dispatch.h"
 #include "core/errors.h"
 #include "registry/std_units.h"
+#include "typed.h"
 
 namespace vaneko::convert {
 namespace {
+
+using vaneko::testing::Typed;
 
 constexpr int kKitchenTab = 5;
 constexpr int kFuelTab = 12;
@@ -35,12 +38,12 @@ TEST(FactorCategories, EveryListedPairHasAFormula) {
       for (int j = 0; j < units; ++j) {
         if (i == j) continue;
         // 1 converts without a fault in every category, fuel economy included.
-        EXPECT_TRUE(Guarded([&] { return formula(i, j, 1.0); }).has_value())
+        EXPECT_TRUE(Guarded([&] { return formula(i, j, Typed(1.0)); }).has_value())
             << "tab " << tab << ": " << i << " -> " << j;
       }
     }
-    EXPECT_FALSE(formula(units, 0, 1.0).has_value()) << tab;
-    EXPECT_FALSE(formula(0, units, 1.0).has_value()) << tab;
+    EXPECT_FALSE(formula(units, 0, Typed(1.0)).has_value()) << tab;
+    EXPECT_FALSE(formula(0, units, Typed(1.0)).has_value()) << tab;
   }
 }
 
@@ -52,7 +55,7 @@ TEST(FactorCategories, FoodsAreExactlyTheFoodLinesOfTheList) {
   for (int line = 0; line < static_cast<int>(foods.size()); ++line) {
     const std::string_view name = foods[static_cast<std::size_t>(line)];
     for (int measure = 0; measure < static_cast<int>(measures.size()); ++measure) {
-      EXPECT_EQ(ConvertPair(kKitchenTab, line, measure, 1.0).has_value(), IsFoodLine(name))
+      EXPECT_EQ(ConvertPair(kKitchenTab, line, measure, Typed(1.0)).has_value(), IsFoodLine(name))
           << line << " \"" << name << "\" to " << measure;
     }
   }

@@ -9,16 +9,19 @@
 
 #include "convert/dispatch.h"
 #include "core/number_text.h"
+#include "typed.h"
 
 namespace vaneko::convert {
 namespace {
+
+using vaneko::testing::Typed;
 
 constexpr int kKitchenTab = 5;
 constexpr int kLines = 283;
 constexpr int kMeasures = 6;
 
 std::string Shown(int food, int measure, double grams) {
-  const auto converted = ConvertPair(kKitchenTab, food, measure, grams);
+  const auto converted = ConvertPair(kKitchenTab, food, measure, Typed(grams));
   return converted ? FormatNumber(*converted) : "(no formula)";
 }
 
@@ -80,17 +83,17 @@ const std::set<int> kNotFoods = {0,   1,   18,  30,  74,  76,  82,  125, 142, 15
 TEST(KitchenMeasures, HeadingAndSeparatorLinesHaveNoFormula) {
   for (const int line : kNotFoods) {
     for (int measure = 0; measure < kMeasures; ++measure) {
-      EXPECT_FALSE(ConvertPair(kKitchenTab, line, measure, 1).has_value()) << line;
+      EXPECT_FALSE(ConvertPair(kKitchenTab, line, measure, Typed(1)).has_value()) << line;
     }
   }
 }
 
 TEST(KitchenMeasures, NoFormulaOutsideTheLists) {
-  EXPECT_FALSE(ConvertPair(kKitchenTab, -1, 0, 1).has_value());
-  EXPECT_FALSE(ConvertPair(kKitchenTab, kLines, 0, 1).has_value());
-  EXPECT_FALSE(ConvertPair(kKitchenTab, 24, -1, 1).has_value());
-  EXPECT_FALSE(ConvertPair(kKitchenTab, 24, kMeasures, 1).has_value());
-  EXPECT_FALSE(ConvertPair(kKitchenTab, -1, -1, 1).has_value());
+  EXPECT_FALSE(ConvertPair(kKitchenTab, -1, 0, Typed(1)).has_value());
+  EXPECT_FALSE(ConvertPair(kKitchenTab, kLines, 0, Typed(1)).has_value());
+  EXPECT_FALSE(ConvertPair(kKitchenTab, 24, -1, Typed(1)).has_value());
+  EXPECT_FALSE(ConvertPair(kKitchenTab, 24, kMeasures, Typed(1)).has_value());
+  EXPECT_FALSE(ConvertPair(kKitchenTab, -1, -1, Typed(1)).has_value());
 }
 
 // Every food converts to every measure, and a measure is the millilitres times the number of
@@ -103,11 +106,11 @@ TEST(KitchenMeasures, EveryFoodToEveryMeasure) {
   for (int line = 0; line < kLines; ++line) {
     if (kNotFoods.count(line) != 0) continue;
     ++foods;
-    const auto millilitres = ConvertPair(kKitchenTab, line, 0, 250);
+    const auto millilitres = ConvertPair(kKitchenTab, line, 0, Typed(250));
     ASSERT_TRUE(millilitres.has_value()) << line;
     EXPECT_GT(*millilitres, 0) << line;
     for (int measure = 1; measure < kMeasures; ++measure) {
-      const auto converted = ConvertPair(kKitchenTab, line, measure, 250);
+      const auto converted = ConvertPair(kKitchenTab, line, measure, Typed(250));
       ASSERT_TRUE(converted.has_value()) << line << " to " << measure;
       const long double expected = *millilitres / measureMl[measure];
       // The measure factors are kept to 15 significant digits.
