@@ -13,6 +13,7 @@
 #include <string_view>
 
 #include "app/form1_layout.h"
+#include "app/keyboard_habits.h"
 #include "app/multi_row_tab_control.h"
 #include "app/unit_list_box.h"
 #include "core/errors.h"
@@ -67,6 +68,8 @@ TForm1::TForm1(QWidget* parent) : QScrollArea(parent) {
   BuildConverterHalf();
   BuildCalculatorPanel();
   SetTabOrder();
+  PressButtonsOnEnter(Client);
+  KeepTabOnCheckedRadio({Deg, Rad, Grad});
   WriteControls();
   resize(kLayoutWidth, kWindowHeight);
 }
@@ -81,7 +84,8 @@ void TForm1::AlignToWorkArea() {
   const int frameWidth = frameGeometry().width() - geometry().width();
   const int frameHeight = frameGeometry().height() - geometry().height();
   move(area.topLeft());
-  resize(area.width() - frameWidth, kWindowHeight - frameHeight);
+  // No taller than the work area either (large scale factors): the client area scrolls.
+  resize(area.width() - frameWidth, qMin(kWindowHeight, area.height()) - frameHeight);
 }
 
 void TForm1::showEvent(QShowEvent* event) {
