@@ -16,6 +16,7 @@
 #include "app/keyboard_habits.h"
 #include "app/multi_row_tab_control.h"
 #include "app/unit_list_box.h"
+#include "app/work_area_fit.h"
 #include "core/errors.h"
 
 // The pictures are compiled into this static library; registering them here keeps the linker
@@ -72,6 +73,7 @@ TForm1::TForm1(QWidget* parent) : QScrollArea(parent) {
   KeepTabOnCheckedRadio({Deg, Rad, Grad});
   WriteControls();
   resize(kLayoutWidth, kWindowHeight);
+  RealignWhenFramed(this);
 }
 
 TForm1::~TForm1() = default;
