@@ -35,6 +35,19 @@ struct Ink {
   int bottom = -1;  // last one
 };
 
+// The rows of `picture` that hold ink (anything not white).
+Ink InkOf(const QImage& picture) {
+  Ink ink;
+  for (int y = 0; y < picture.height(); ++y)
+    for (int x = 0; x < picture.width(); ++x)
+      if (picture.pixel(x, y) != qRgb(255, 255, 255)) {
+        if (ink.top < 0) ink.top = y;
+        ink.bottom = y;
+        break;
+      }
+  return ink;
+}
+
 // Draws `text` as a row of `list` would, at y = kMargin in a white picture with room above and
 // below, and finds the rows of the picture that hold ink.
 Ink DrawRow(const UnitListBox& list, const QString& text) {
@@ -52,15 +65,7 @@ Ink DrawRow(const UnitListBox& list, const QString& text) {
     QPainter painter(&picture);
     list.itemDelegate()->paint(&painter, option, model.index(0, 0));
   }
-  Ink ink;
-  for (int y = 0; y < picture.height(); ++y)
-    for (int x = 0; x < picture.width(); ++x)
-      if (picture.pixel(x, y) != qRgb(255, 255, 255)) {
-        if (ink.top < 0) ink.top = y;
-        ink.bottom = y;
-        break;
-      }
-  return ink;
+  return InkOf(picture);
 }
 
 // Draws `text` in `font` with its baseline `baseline` pixels below the row's top, without any
@@ -74,15 +79,7 @@ Ink DrawUnclipped(const QString& text, const QFont& font, int baseline, int widt
     painter.setPen(Qt::black);
     painter.drawText(QPoint(4, kMargin + baseline), text);
   }
-  Ink ink;
-  for (int y = 0; y < picture.height(); ++y)
-    for (int x = 0; x < picture.width(); ++x)
-      if (picture.pixel(x, y) != qRgb(255, 255, 255)) {
-        if (ink.top < 0) ink.top = y;
-        ink.bottom = y;
-        break;
-      }
-  return ink;
+  return InkOf(picture);
 }
 
 QString Repeated(const QString& piece, int times) {
