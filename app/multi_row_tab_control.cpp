@@ -1,11 +1,15 @@
 #include "app/multi_row_tab_control.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QShortcut>
 #include <QStyle>
 #include <QStyleOptionTab>
 #include <QStyleOptionTabWidgetFrame>
+
+#include "app/tab_control_accessible.h"
 
 namespace vaneko::app {
 
@@ -16,10 +20,42 @@ constexpr int kTabPaddingY = 1;   // blank above and below a caption
 constexpr int kSelectedLift = 2;  // the selected tab stands this much above its row
 constexpr int kRowMargin = 2;     // blank at both ends of a row
 
+// The key sequences of the desktop's "next tab" and "previous tab", each once: a sequence bound
+// twice in one window would make both bindings ambiguous, and neither would act.
+QList<QKeySequence> Unique(QList<QKeySequence> sequences) {
+  QList<QKeySequence> unique;
+  for (const QKeySequence& sequence : sequences)
+    if (!sequence.isEmpty() && !unique.contains(sequence)) unique.append(sequence);
+  return unique;
+}
+
+QList<QKeySequence> NextTabKeys() {
+  QList<QKeySequence> keys = QKeySequence::keyBindings(QKeySequence::NextChild);
+  keys.append(QKeySequence(Qt::CTRL | Qt::Key_Tab));
+  return Unique(keys);
+}
+
+// Shift+Tab arrives as Backtab on most platforms and as Tab with Shift on others.
+QList<QKeySequence> PreviousTabKeys() {
+  QList<QKeySequence> keys = QKeySequence::keyBindings(QKeySequence::PreviousChild);
+  keys.append(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Tab));
+  keys.append(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Backtab));
+  return Unique(keys);
+}
+
 }  // namespace
 
 MultiRowTabControl::MultiRowTabControl(QWidget* parent) : QWidget(parent) {
   setFocusPolicy(Qt::StrongFocus);
+  InstallTabControlAccessibility();
+  auto* next = new QShortcut(this);
+  next->setKeys(NextTabKeys());
+  next->setContext(Qt::WindowShortcut);
+  connect(next, &QShortcut::activated, this, [this] { SelectNeighbourWrapping(1); });
+  auto* previous = new QShortcut(this);
+  previous->setKeys(PreviousTabKeys());
+  previous->setContext(Qt::WindowShortcut);
+  connect(previous, &QShortcut::activated, this, [this] { SelectNeighbourWrapping(-1); });
 }
 
 void MultiRowTabControl::SetCaptions(const QStringList& captions) {
@@ -29,7 +65,14 @@ void MultiRowTabControl::SetCaptions(const QStringList& captions) {
   else if (current_ < 0 || current_ >= captions_.size())
     current_ = 0;
   Relayout();
-  AnnounceCurrent();
+  if (QAccessible::isActive()) {
+    // The tabs keep their places; what a screen reader shows of them is their new names.
+    for (int index = 0; index < captions_.size(); ++index) {
+      QAccessibleEvent renamed(this, QAccessible::NameChanged);
+      renamed.setChild(index);
+      QAccessible::updateAccessibility(&renamed);
+    }
+  }
   update();
 }
 
@@ -122,9 +165,23 @@ void MultiRowTabControl::SelectByUser(int index) {
   emit TabChanged(index);
 }
 
+void MultiRowTabControl::SelectNeighbourWrapping(int step) {
+  const int count = static_cast<int>(captions_.size());
+  if (count == 0) return;
+  SelectByUser(((current_ + step) % count + count) % count);
+}
+
 void MultiRowTabControl::AnnounceCurrent() {
-  setAccessibleDescription(current_ >= 0 && current_ < captions_.size() ? captions_[current_]
-                                                                        : QString());
+  if (!QAccessible::isActive() || current_ < 0 || current_ >= captions_.size()) return;
+  // Tab `current_` is child `current_` of the control's accessible interface.
+  if (hasFocus()) {
+    QAccessibleEvent focus(this, QAccessible::Focus);
+    focus.setChild(current_);
+    QAccessible::updateAccessibility(&focus);
+  }
+  QAccessibleEvent selection(this, QAccessible::Selection);
+  selection.setChild(current_);
+  QAccessible::updateAccessibility(&selection);
 }
 
 void MultiRowTabControl::paintEvent(QPaintEvent*) {
@@ -206,6 +263,12 @@ void MultiRowTabControl::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void MultiRowTabControl::keyPressEvent(QKeyEvent* event) {
+  // A key that a list, a button or a field on the page leaves unused bubbles up to here; only
+  // a key pressed while the tab control itself has the focus may select a tab.
+  if (!hasFocus()) {
+    QWidget::keyPressEvent(event);
+    return;
+  }
   switch (event->key()) {
     case Qt::Key_Left:
     case Qt::Key_Up:
@@ -239,6 +302,12 @@ void MultiRowTabControl::changeEvent(QEvent* event) {
 void MultiRowTabControl::focusInEvent(QFocusEvent* event) {
   update();
   QWidget::focusInEvent(event);
+  // A screen reader follows the focus to the selected tab.
+  if (QAccessible::isActive() && current_ >= 0 && current_ < captions_.size()) {
+    QAccessibleEvent focus(this, QAccessible::Focus);
+    focus.setChild(current_);
+    QAccessible::updateAccessibility(&focus);
+  }
 }
 
 void MultiRowTabControl::focusOutEvent(QFocusEvent* event) {

@@ -1,6 +1,15 @@
 // A tab control whose tabs wrap onto several rows, each row stretched to the control's width.
 // The row holding the selected tab is always the one next to the page, the other rows
 // following it in turn above. Other widgets are placed directly on the control, over its page.
+//
+// Keyboard: while the control itself has the focus, Left/Up and Right/Down select the
+// neighbouring tab and Home/End the first/last; Ctrl+Tab and Ctrl+Shift+Tab select the next and
+// previous tab (wrapping round) from anywhere in the window. Keys that the controls on the page
+// leave unused never select a tab.
+//
+// Accessibility: the control is a page tab list whose first children are its tabs (see
+// tab_control_accessible.h); selecting a tab raises the Selection event, and Focus too while
+// the control has the focus.
 #pragma once
 
 #include <QStringList>
@@ -22,6 +31,9 @@ class MultiRowTabControl : public QWidget {
   int CurrentIndex() const { return current_; }
   // Selects a tab without emitting TabChanged.
   void SetCurrentIndex(int index);
+
+  // Selects a tab as the user does: TabChanged is emitted when the tab changes.
+  void SelectByUser(int index);
 
   // Where tab `index` is drawn (the area a click selects), in the control's coordinates.
   QRect TabRect(int index) const;
@@ -52,7 +64,8 @@ class MultiRowTabControl : public QWidget {
   };
 
   void Relayout();
-  void SelectByUser(int index);
+  // Ctrl+Tab and Ctrl+Shift+Tab: `step` tabs further, wrapping round.
+  void SelectNeighbourWrapping(int step);
   int TabHeight() const;
   int RowOf(int index) const;
   void AnnounceCurrent();

@@ -13,8 +13,10 @@
 #include <string_view>
 
 #include "app/form1_layout.h"
+#include "app/keyboard_habits.h"
 #include "app/multi_row_tab_control.h"
 #include "app/unit_list_box.h"
+#include "app/work_area_fit.h"
 #include "core/errors.h"
 
 // The pictures are compiled into this static library; registering them here keeps the linker
@@ -72,8 +74,11 @@ TForm1::TForm1(QWidget* parent) : QScrollArea(parent) {
     Speak(control, layout->spoken, layout->description);
   }
   SetTabOrder();
+  PressButtonsOnEnter(Client);
+  KeepTabOnCheckedRadio({Deg, Rad, Grad});
   WriteControls();
   resize(kLayoutWidth, kWindowHeight);
+  RealignWhenFramed(this);
 }
 
 TForm1::~TForm1() = default;
@@ -86,7 +91,8 @@ void TForm1::AlignToWorkArea() {
   const int frameWidth = frameGeometry().width() - geometry().width();
   const int frameHeight = frameGeometry().height() - geometry().height();
   move(area.topLeft());
-  resize(area.width() - frameWidth, kWindowHeight - frameHeight);
+  // No taller than the work area either (large scale factors): the client area scrolls.
+  resize(area.width() - frameWidth, qMin(kWindowHeight, area.height()) - frameHeight);
 }
 
 void TForm1::showEvent(QShowEvent* event) {

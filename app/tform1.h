@@ -44,7 +44,8 @@ class TForm1 : public QScrollArea {
   void SetCircleWindow(QWidget* form2) { form2_ = form2; }
   // Replaces the way the error box and the calculator's notice are shown.
   void SetMessageBox(MessageBoxFunction show) { showMessage_ = std::move(show); }
-  // Puts the window at the top of the screen's work area, as wide as it, 652 pixels high.
+  // Puts the window at the top of the screen's work area, as wide as it, 652 pixels high or
+  // the work area's height if that is less.
   void AlignToWorkArea();
 
   // The controls, under their layout names.

@@ -1,34 +1,124 @@
 #include "app/unit_list_box.h"
 
+#include <QAbstractItemView>
+#include <QApplication>
+#include <QHelpEvent>
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPainter>
 #include <QSignalBlocker>
 #include <QStringList>
 #include <QStyledItemDelegate>
+#include <QToolTip>
+#include <optional>
 
 namespace vaneko::app {
 
 namespace {
 
-// Draws every item in a row of the list's fixed item height.
-class FixedHeightDelegate : public QStyledItemDelegate {
+// Characters that reach furthest above and below the baseline in the unit names: accented
+// capitals, parentheses and the letters with descenders.
+constexpr char16_t kTallestInk[] = u"ÉÈÊËÀÂÄÎÏÔÖÙÛÜÇ()[]gjpqy";
+
+// Draws every item in a row of the list's fixed item height, in a font whose tallest accented
+// capital and deepest descender fit in the row together, and cuts a name that is too long with
+// "…"; such a name shows in full as the item's tooltip.
+class UnitRowDelegate : public QStyledItemDelegate {
  public:
-  FixedHeightDelegate(int height, QObject* parent) : QStyledItemDelegate(parent), height_(height) {}
+  UnitRowDelegate(int height, QObject* parent) : QStyledItemDelegate(parent), height_(height) {}
 
   QSize sizeHint(const QStyleOptionViewItem& option, const QModelIndex& index) const override {
     return {QStyledItemDelegate::sizeHint(option, index).width(), height_};
   }
 
+  void paint(QPainter* painter, const QStyleOptionViewItem& option,
+             const QModelIndex& index) const override {
+    QStyleOptionViewItem item = option;
+    initStyleOption(&item, index);
+    const QString text = item.text;
+    const QWidget* widget = item.widget;
+    const QStyle* style = widget != nullptr ? widget->style() : QApplication::style();
+
+    // The style draws the background, the selection and the focus frame; the text is ours.
+    item.text.clear();
+    style->drawControl(QStyle::CE_ItemViewItem, &item, painter, widget);
+
+    const RowFont& row = Fitted(option.font);
+    const QRect area = TextArea(option);
+    const QFontMetrics metrics(row.font);
+    const QPalette::ColorGroup group = !(option.state & QStyle::State_Enabled) ? QPalette::Disabled
+                                       : (option.state & QStyle::State_Active) ? QPalette::Normal
+                                                                               : QPalette::Inactive;
+    const QPalette::ColorRole role =
+        option.state & QStyle::State_Selected ? QPalette::HighlightedText : QPalette::Text;
+    painter->save();
+    painter->setClipRect(option.rect);
+    painter->setFont(row.font);
+    painter->setPen(option.palette.color(group, role));
+    painter->drawText(QPoint(area.left(), option.rect.top() + row.baseline),
+                      metrics.elidedText(text, Qt::ElideRight, area.width()));
+    painter->restore();
+  }
+
+  bool helpEvent(QHelpEvent* event, QAbstractItemView* view, const QStyleOptionViewItem& option,
+                 const QModelIndex& index) override {
+    if (event == nullptr || view == nullptr || event->type() != QEvent::ToolTip)
+      return QStyledItemDelegate::helpEvent(event, view, option, index);
+    const QString text = index.data(Qt::DisplayRole).toString();
+    const QFontMetrics metrics(Fitted(option.font).font);
+    if (metrics.horizontalAdvance(text) > TextArea(option).width()) {
+      QToolTip::showText(event->globalPos(), text, view, option.rect);
+    } else {
+      QToolTip::hideText();
+    }
+    return true;
+  }
+
  private:
+  // The text's room in a row: the row less the style's margin on either side.
+  static QRect TextArea(const QStyleOptionViewItem& option) {
+    const QWidget* widget = option.widget;
+    const QStyle* style = widget != nullptr ? widget->style() : QApplication::style();
+    const int margin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, widget) + 1;
+    return option.rect.adjusted(margin, 0, -margin, 0);
+  }
+
+  // The fitted font of the list's font, worked out once per font.
+  const RowFont& Fitted(const QFont& font) const {
+    if (!fitted_ || fittedFor_ != font) {
+      fitted_ = FitRowFont(font, height_);
+      fittedFor_ = font;
+    }
+    return *fitted_;
+  }
+
   int height_;
+  mutable std::optional<RowFont> fitted_;
+  mutable QFont fittedFor_;
 };
 
 }  // namespace
 
+RowFont FitRowFont(const QFont& font, int rowHeight) {
+  const QString tallest = QString::fromUtf16(kTallestInk);
+  QFont candidate = font;
+  const int largest = font.pixelSize() > 0 ? font.pixelSize() : QFontInfo(font).pixelSize();
+  for (int size = largest; size >= 1; --size) {
+    candidate.setPixelSize(size);
+    const QRect ink = QFontMetrics(candidate).tightBoundingRect(tallest);
+    if (ink.height() <= rowHeight || size == 1) {
+      // The ink is centred in the row: from `ink.top()` above the baseline to its bottom.
+      const int above = -ink.top();
+      return {candidate, above + (rowHeight - ink.height()) / 2};
+    }
+  }
+  return {candidate, rowHeight};
+}
+
 UnitListBox::UnitListBox(int itemHeight, QWidget* parent) : QListWidget(parent) {
   setSelectionMode(QAbstractItemView::SingleSelection);
   setUniformItemSizes(true);
-  setItemDelegate(new FixedHeightDelegate(itemHeight, this));
+  setItemDelegate(new UnitRowDelegate(itemHeight, this));
   setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   connect(this, &QListWidget::itemSelectionChanged, this, &UnitListBox::OnSelectionChanged);
 }
@@ -65,13 +155,26 @@ QItemSelectionModel::SelectionFlags UnitListBox::selectionCommand(const QModelIn
 }
 
 void UnitListBox::keyPressEvent(QKeyEvent* event) {
+  const int key = event->key();
+  const bool vertical = key == Qt::Key_Up || key == Qt::Key_Down || key == Qt::Key_Home ||
+                        key == Qt::Key_End || key == Qt::Key_PageUp || key == Qt::Key_PageDown;
+  const bool horizontal = key == Qt::Key_Left || key == Qt::Key_Right;
+  const bool plain = (event->modifiers() & ~Qt::KeypadModifier) == Qt::NoModifier;
+  if (horizontal && plain) {
+    // A list of one column has nothing to the left or right.
+    event->accept();
+    return;
+  }
   // The first arrow key in a list without selection selects the item that has the focus.
-  const bool arrow = event->key() == Qt::Key_Up || event->key() == Qt::Key_Down;
+  const bool arrow = key == Qt::Key_Up || key == Qt::Key_Down;
   if (arrow && SelectedRow() == -1 && currentIndex().isValid()) {
     selectionModel()->select(currentIndex(), QItemSelectionModel::ClearAndSelect);
     return;
   }
   QListWidget::keyPressEvent(event);
+  // The view leaves a moving key unused at the first or last item; it must not travel on to
+  // the tab control or the window, where it would select a category or scroll.
+  if (vertical && plain) event->accept();
 }
 
 void UnitListBox::mousePressEvent(QMouseEvent* event) {

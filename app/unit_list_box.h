@@ -1,14 +1,28 @@
 // A list of units that reports every selection the user makes, by mouse or keyboard, and
 // nothing that the program writes into it. A click on the item already selected counts as a
 // selection too. Once an item is selected the list always keeps one selected, as a
-// single-selection list box does.
+// single-selection list box does. A moving key changes only the list's own selection: at the
+// first or last item, or sideways, it does nothing.
+//
+// Rows keep the layout's item height; the font is made just small enough that accented
+// capitals and descenders are drawn whole, and a name too long for the row is cut with "…"
+// and shown whole as its tooltip.
 #pragma once
 
+#include <QFont>
 #include <QListWidget>
 #include <string_view>
 #include <vector>
 
 namespace vaneko::app {
+
+// The font a row of `rowHeight` pixels draws its text in, and where its baseline lies below
+// the row's top edge.
+struct RowFont {
+  QFont font;
+  int baseline;
+};
+RowFont FitRowFont(const QFont& font, int rowHeight);
 
 class UnitListBox : public QListWidget {
   Q_OBJECT

@@ -1,0 +1,12 @@
+// What a screen reader sees of the category tab control: a page tab list whose first children
+// are its tabs, in tab order, each a page tab named by its caption and marked selected when it
+// is the current one; the controls placed on the page follow the tabs as further children. A
+// tab's press action selects it as a click does.
+#pragma once
+
+namespace vaneko::app {
+
+// Registers the accessible interface of MultiRowTabControl with Qt; idempotent.
+void InstallTabControlAccessibility();
+
+}  // namespace vaneko::app
