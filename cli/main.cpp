@@ -2,6 +2,7 @@
 #include <string_view>
 
 #include "cli/cli.h"
+#include "cli/utf8_args.h"
 
 namespace {
 
@@ -13,8 +14,12 @@ constexpr std::string_view kUsage =
 
 }  // namespace
 
-int main(int argc, char** argv) {
+int main(int rawArgc, char** rawArgv) {
   using namespace vaneko::cli;
+  UseUtf8Console();
+  Utf8Arguments utf8(rawArgc, rawArgv);  // Windows passes argv in its ANSI code page
+  const int argc = utf8.argc();
+  char** const argv = utf8.argv();
   const Streams io{std::cout, std::cerr};
   if (argc < 2) {
     std::cerr << kUsage;
