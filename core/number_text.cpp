@@ -143,6 +143,16 @@ bool RoundQuickly(Extended magnitude, std::string& kept, int& e) {
 bool TryReadNumber(std::string_view text, Extended& value) {
   std::string ascii;
   if (!Normalise(text, ascii)) return false;
+#ifdef __MINGW32__
+  // MinGW-w64's std::from_chars reads a long double through a double: 0,1 would lose its last
+  // eleven bits and 1E-499 would read as 0. Its strtold is MinGW-w64's own, correctly rounded in
+  // the extended format. It reads the C locale's point, which we never change.
+  char* end = nullptr;
+  const Extended read = std::strtold(ascii.c_str(), &end);
+  if (end != ascii.c_str() + ascii.size()) return false;
+  value = read;  // a value too small for the format is 0 or denormal, as below
+  return true;
+#else
   Extended parsed = 0;
   const auto [end, ec] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), parsed);
   // Out of range can only mean a value too small for the extended format: it becomes zero.
@@ -153,6 +163,7 @@ bool TryReadNumber(std::string_view text, Extended& value) {
   }
   value = parsed;
   return true;
+#endif
 }
 
 Extended ReadNumber(std::string_view text) {
