@@ -11,22 +11,28 @@ set(CMAKE_SYSTEM_PROCESSOR x86_64)
 
 set(VANEKO_MINGW_PREFIX x86_64-w64-mingw32)
 # The posix flavour brings std::thread and std::mutex; the win32 one lacks them in g++ 12.
-find_program(CMAKE_C_COMPILER NAMES ${VANEKO_MINGW_PREFIX}-gcc-posix ${VANEKO_MINGW_PREFIX}-gcc REQUIRED)
-find_program(CMAKE_CXX_COMPILER NAMES ${VANEKO_MINGW_PREFIX}-g++-posix ${VANEKO_MINGW_PREFIX}-g++ REQUIRED)
+# On Windows itself (Qt's MinGW-w64 kit), the compilers are plain gcc and g++.
+find_program(CMAKE_C_COMPILER NAMES ${VANEKO_MINGW_PREFIX}-gcc-posix ${VANEKO_MINGW_PREFIX}-gcc gcc REQUIRED)
+find_program(CMAKE_CXX_COMPILER NAMES ${VANEKO_MINGW_PREFIX}-g++-posix ${VANEKO_MINGW_PREFIX}-g++ g++ REQUIRED)
 find_program(CMAKE_RC_COMPILER NAMES ${VANEKO_MINGW_PREFIX}-windres windres REQUIRED)
 
-set(CMAKE_FIND_ROOT_PATH /usr/${VANEKO_MINGW_PREFIX})
-set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
-set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
-set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+if(NOT CMAKE_HOST_WIN32)
+  # Cross-compiling from Linux: libraries and headers come from the MinGW-w64 tree only.
+  set(CMAKE_FIND_ROOT_PATH /usr/${VANEKO_MINGW_PREFIX})
+  set(CMAKE_FIND_ROOT_PATH_MODE_PROGRAM NEVER)
+  set(CMAKE_FIND_ROOT_PATH_MODE_LIBRARY ONLY)
+  set(CMAKE_FIND_ROOT_PATH_MODE_INCLUDE ONLY)
+  set(CMAKE_FIND_ROOT_PATH_MODE_PACKAGE ONLY)
+endif()
 
 # No DLL from the compiler: libgcc, libstdc++ and winpthread are linked into each program.
 set(CMAKE_EXE_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 set(CMAKE_SHARED_LINKER_FLAGS_INIT "-static -static-libgcc -static-libstdc++")
 
 # Run the cross-built programs under wine where CMake or CTest needs to (test discovery, ctest).
-find_program(VANEKO_WINE NAMES wine wine64)
+if(NOT CMAKE_HOST_WIN32)
+  find_program(VANEKO_WINE NAMES wine wine64)
+endif()
 if(VANEKO_WINE)
   set(CMAKE_CROSSCOMPILING_EMULATOR ${VANEKO_WINE})
 endif()

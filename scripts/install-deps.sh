@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev libjpeg-dev libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation xvfb xauth xdotool imagemagick
   clang-14 libclang-rt-14-dev
+  g++-mingw-w64-x86-64-posix googletest wine wine64
 )
 
 missing=()

@@ -8,3 +8,4 @@ cmake --build --preset release -j "$(nproc)"
 ctest --preset release -j "$(nproc)"
 bash scripts/sanitizers.sh
 bash scripts/fuzz.sh
+bash scripts/windows-tests.sh
