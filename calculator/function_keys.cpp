@@ -1,6 +1,8 @@
 // The function keys: one argument, the entry, evaluated at once. Circular functions read
 // their argument in the angle mode; inverse circular functions give their result in it.
+#include <cfenv>
 #include <cmath>
+#include <limits>
 #include <string_view>
 
 #include "calculator/angle_mode.h"
@@ -25,6 +27,20 @@ struct FunctionArgument {
 
 using FunctionValue = Extended (*)(const FunctionArgument&);
 
+// The natural logarithm, its faults flagged here: MinGW-w64's logl reports them through errno
+// only, so Windows would show -INF for the logarithm of 0 instead of the fault.
+Extended NaturalLog(Extended x) {
+  if (x < 0) {
+    std::feraiseexcept(FE_INVALID);
+    return std::numeric_limits<Extended>::quiet_NaN();
+  }
+  if (x == 0) {
+    std::feraiseexcept(FE_DIVBYZERO);
+    return -std::numeric_limits<Extended>::infinity();
+  }
+  return std::log(x);
+}
+
 struct FunctionRow {
   Op op;
   FunctionValue value;
@@ -41,7 +57,7 @@ constexpr FunctionRow kFunctions[] = {
      }},
     {Op::kReciprocal, [](const A& a) -> Extended { return 1 / a.x; }},
     {Op::kLog10, [](const A& a) -> Extended { return Log10(LibraryArgument(a.x)); }},
-    {Op::kLn, [](const A& a) -> Extended { return std::log(a.x); }},
+    {Op::kLn, [](const A& a) -> Extended { return NaturalLog(a.x); }},
     {Op::kSin, [](const A& a) -> Extended { return Sine(a.Theta()); }},
     {Op::kCos, [](const A& a) -> Extended { return Cosine(a.Theta()); }},
     {Op::kTan, [](const A& a) -> Extended { return Tan(LibraryArgument(a.Theta())); }},

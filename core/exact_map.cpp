@@ -84,8 +84,9 @@ Extended ExtendedOfDecimal(bool negative, const std::string& digits, long expone
   text += 'e';
   text += std::to_string(exponent);
   Extended value = 0;
-  const auto [end, ec] = std::from_chars(text.data(), text.data() + text.size(), value);
-  if (ec == std::errc::result_out_of_range) {
+  bool outOfRange = false;
+  ReadAsciiExtended(text, value, outOfRange);
+  if (outOfRange) {
     if (static_cast<long>(digits.size()) + exponent <= 0) return 0;
     volatile Extended largest = std::numeric_limits<Extended>::max();
     return negative ? -largest * 2 : largest * 2;  // raises the overflow fault

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
@@ -91,12 +92,11 @@ bool ToExtendedValue(const DecimalNumber& number, Extended& value) {
   ascii += 'e';
   ascii += std::to_string(number.exponent);
   Extended parsed = 0;
-  const auto [end, ec] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), parsed);
-  if (ec == std::errc::result_out_of_range) {
+  bool outOfRange = false;
+  if (!ReadAsciiExtended(ascii, parsed, outOfRange)) return false;
+  if (outOfRange) {
     if (decades > 0) return false;  // in the largest decade, beyond the largest value
     parsed = 0;
-  } else if (ec != std::errc() || end != ascii.data() + ascii.size()) {
-    return false;
   }
   value = parsed;
   return true;
@@ -174,6 +174,24 @@ bool RoundQuickly(Extended magnitude, std::string& kept, int& e) {
 }
 
 }  // namespace
+
+bool ReadAsciiExtended(std::string_view ascii, Extended& value, bool& outOfRange) {
+#ifdef __MINGW32__
+  // MinGW-w64's std::from_chars reads a long double through a double: 0,1 would lose its last
+  // eleven bits and 1E-499 would read as 0. Its strtold is MinGW-w64's own, correctly rounded in
+  // the extended format. It reads the C locale's point, which we never change.
+  const std::string text(ascii);
+  char* end = nullptr;
+  errno = 0;
+  value = std::strtold(text.c_str(), &end);
+  outOfRange = errno == ERANGE;
+  return end == text.c_str() + text.size();
+#else
+  const auto [end, ec] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
+  outOfRange = ec == std::errc::result_out_of_range;
+  return end == ascii.data() + ascii.size() && (ec == std::errc() || outOfRange);
+#endif
+}
 
 bool TryReadDecimal(std::string_view text, DecimalNumber& number) {
   return ParseDecimal(text, number) && ToExtendedValue(number, number.value);

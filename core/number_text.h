@@ -34,6 +34,11 @@ bool TryReadNumber(std::string_view text, Extended& value);
 DecimalNumber ReadDecimal(std::string_view text);
 bool TryReadDecimal(std::string_view text, DecimalNumber& number);
 
+// The extended value nearest to an ASCII decimal "[-]digits[.digits]e[-]exponent". False when
+// the text is not of that form; `outOfRange` is set for a value beyond or below the extended
+// range, and `value` is then unspecified. The same on every platform's C library.
+bool ReadAsciiExtended(std::string_view ascii, Extended& value, bool& outOfRange);
+
 // Reads optional leading blanks, an optional sign and decimal digits forming a 32-bit signed
 // whole number. Throws EConvertError "'text' is not a valid integer value" otherwise.
 std::int32_t ReadInteger(std::string_view text);

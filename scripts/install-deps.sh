@@ -9,6 +9,7 @@ packages=(
   fonts-liberation xvfb xauth xdotool imagemagick
   clang-14 libclang-rt-14-dev
   help2man lintian appstream desktop-file-utils dpkg-dev fakeroot file
+  g++-mingw-w64-x86-64-posix googletest wine wine64
 )
 
 missing=()

@@ -9,3 +9,4 @@ ctest --preset release -j "$(nproc)"
 bash scripts/sanitizers.sh
 bash scripts/fuzz.sh
 bash scripts/package.sh
+bash scripts/windows-tests.sh

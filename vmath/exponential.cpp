@@ -30,6 +30,8 @@ double Log10(double x) {
 }
 
 double Power(double x, double y) {
+  // Zero to a negative power is a pole: +infinity, or -infinity for -0 to an odd power.
+  if (x == 0 && y < 0) return PoleFault(std::signbit(x) && std::fmod(y, 2) == -1);
   return Narrow(std::pow(static_cast<long double>(x), static_cast<long double>(y)));
 }
 

@@ -20,17 +20,22 @@ inline double OverflowFault(bool negative = false) {
   return negative ? -HUGE_VAL : HUGE_VAL;
 }
 
-// A pole reached exactly (the logarithm of zero): the division-by-zero flag and -infinity.
-inline double PoleFault() {
+// A pole reached exactly (the logarithm of zero, zero to a negative power): the
+// division-by-zero flag and an infinity, -infinity unless told otherwise.
+inline double PoleFault(bool negative = true) {
   std::feraiseexcept(FE_DIVBYZERO);
-  return -HUGE_VAL;
+  return negative ? -HUGE_VAL : HUGE_VAL;
 }
 
-// Hands an extended result back as a double: a finite value too large for a double raises
-// the overflow flag (the processor does so on the narrowing store; this makes it certain).
+// Hands an extended result back as a double. Our arguments are always finite and every pole is
+// caught before the call, so an infinite result is an overflow and a NaN an invalid operation.
+// Both flags are raised here, not left to the C library: MinGW-w64's long double functions
+// (expl, powl, tgammal...) report these faults through errno only, or not at all. Where the
+// library has raised a flag already, raising it again changes nothing.
 inline double Narrow(long double value) {
   const double narrowed = static_cast<double>(value);
-  if (std::isinf(narrowed) && std::isfinite(value)) return OverflowFault(value < 0);
+  if (std::isnan(narrowed)) return DomainFault();
+  if (std::isinf(narrowed)) return OverflowFault(value < 0);
   return narrowed;
 }
 

@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace vaneko::testing {
@@ -12,6 +13,12 @@ struct CliRun {
   std::string err;
 };
 
+// On Windows, vaneko-cli.exe is looked for next to the running test program.
 CliRun RunCli(const std::vector<std::string>& args);
+
+// One argument as it must appear on a Windows command line so that the program's start-up code
+// (CommandLineToArgvW, the C runtime) reads it back unchanged: quoted when it is empty or holds
+// a blank or a quote, with the backslashes before a quote doubled.
+std::string QuoteWindowsArgument(std::string_view arg);
 
 }  // namespace vaneko::testing

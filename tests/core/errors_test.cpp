@@ -47,7 +47,9 @@ TEST(Guarded, TurnsRaisedFlagsIntoTheFaultMessages) {
       {[&] { return one / zero; }, "Floating point division by zero"},
       {[&] { return huge * huge; }, "Floating point overflow"},
       {[&] { return std::sqrt(-one) + 0.0L; }, "Invalid floating point operation"},
+#ifndef __MINGW32__  // MinGW-w64's logl sets errno only; the calculator flags its poles itself
       {[&] { return std::log(zero) + 0.0L; }, "Floating point division by zero"},
+#endif
   };
   for (const Fault& fault : faults) {
     try {
