@@ -19,6 +19,7 @@
 #include <boost/multiprecision/cpp_int.hpp>
 #include <cstddef>
 #include <exception>
+#include <limits>
 #include <sstream>
 #include <string>
 #include <string_view>
@@ -976,6 +977,76 @@ INSTANTIATE_TEST_SUITE_P(Tabs, EveryMappedPairIsExactlyRounded,
                                            MappedTab{"FuelEconomy", 12, 5, FuelEconomyReference},
                                            MappedTab{"Angles", 17, 5, AngleReference}),
                          [](const auto& info) { return std::string(info.param.name); });
+
+// Results beyond the range of a double are written from the extended value, on the tabs of
+// the measurement registry as on the others; a typed value beyond it is refused.
+struct BeyondDoubleCase {
+  int tab;
+  int from;
+  int to;
+  const char* typed;
+};
+
+void PrintTo(const BeyondDoubleCase& c, std::ostream* out) {
+  *out << "tab " << c.tab << ": " << c.typed << " from " << c.from << " to " << c.to;
+}
+
+std::string Reference(int tab, int i, int j, const Rational& x) {
+  switch (tab) {
+    case 0:
+      return TemperatureReference(i, j, x);
+    case 1:
+      return SizedReference(DistanceMetres(), i, j, x);
+    case 2:
+      return SizedReference(MassGrams(), i, j, x);
+    case 4:
+      return SizedReference(LiquidVolumeMl(), i, j, x);
+    case 10:
+      return SizedReference(EnergyJoules(), i, j, x);
+    case 12:
+      return FuelEconomyReference(i, j, x);
+    default:
+      return "(no reference for this tab)";
+  }
+}
+
+class BeyondTheDoubleRange : public ::testing::TestWithParam<BeyondDoubleCase> {};
+
+TEST_P(BeyondTheDoubleRange, IsWrittenFromTheExactValue) {
+  const BeyondDoubleCase& c = GetParam();
+  ConverterModel model;
+  model.SelectTab(c.tab);
+  const std::string expected = Reference(c.tab, c.from, c.to, Exact(c.typed));
+  EXPECT_EQ(Converted(model, c.typed, c.from, c.to), expected);
+  // The reference itself lies outside the double range, which is what this case is about.
+  const Rational shown = boost::multiprecision::abs(Exact(expected));
+  EXPECT_TRUE(shown > Rational(std::numeric_limits<double>::max()) ||
+              shown < Rational(std::numeric_limits<double>::denorm_min()))
+      << expected;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Results, BeyondTheDoubleRange,
+    ::testing::Values(
+        // 1E308 cubic kilometres are 1E323 millilitres.
+        BeyondDoubleCase{4, 2, 4, "1E308"}, BeyondDoubleCase{4, 2, 29, "-1,7E308"},
+        // Light years in inches, and back to below the smallest double.
+        BeyondDoubleCase{1, 15, 0, "1,7E308"}, BeyondDoubleCase{1, 0, 16, "2E-308"},
+        BeyondDoubleCase{2, 6, 7, "1,5E308"},
+        // Celsius to Fahrenheit nearly doubles the value.
+        BeyondDoubleCase{0, 0, 1, "1,7E308"}, BeyondDoubleCase{0, 0, 3, "-1,7E308"},
+        // Litres per 100 km of a tiny distance per litre.
+        BeyondDoubleCase{12, 0, 1, "1E-307"},
+        // Electron volts in therms.
+        BeyondDoubleCase{10, 8, 32, "1E-300"}));
+
+TEST(BeyondTheDoubleRange, ATypedValueBeyondItIsAnOverflow) {
+  ConverterModel model;
+  model.SelectTab(1);
+  for (const char* typed : {"1E400", "-2E308", "1,8E308"}) {
+    EXPECT_EQ(Converted(model, typed, 0, 1), "(raised: Floating point overflow)") << typed;
+  }
+}
 
 TEST(KitchenMeasures, EveryFoodInEveryMeasureIsExactlyRounded) {
   ConverterModel model;
