@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs, with apt-get, the Debian packages Vaneko needs to build, run and test; skips
-# everything when they are all present already.
+# Installs, with apt-get, the Debian packages Vaneko needs to build, run and test, and the French
+# locale the number text is tested under; skips what is present already.
 set -euo pipefail
 
 packages=(
@@ -8,6 +8,7 @@ packages=(
   qt6-base-dev libjpeg-dev libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation xvfb xauth xdotool imagemagick
   clang-14 libclang-rt-14-dev
+  locales
 )
 
 missing=()
@@ -16,10 +17,18 @@ for package in "${packages[@]}"; do
     missing+=("$package")
   fi
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
-
 sudo=""
 if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
-echo "Installing: ${missing[*]}"
-$sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+
+if [ ${#missing[@]} -ne 0 ]; then
+  echo "Installing: ${missing[*]}"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# A locale whose decimal separator is the comma and which groups thousands, for the tests that
+# show the number text ignores the locale.
+if ! locale -a 2>/dev/null | grep -qiE '^fr_FR\.utf-?8$'; then
+  echo "Generating the fr_FR.UTF-8 locale"
+  $sudo localedef -i fr_FR -f UTF-8 fr_FR.UTF-8
+fi
