@@ -13,6 +13,7 @@ namespace vaneko::calculator {
 
 // Ends the computation with the fault of the steps so far, if any; otherwise passes `value` on.
 inline Extended EndOfStep(Extended value) {
+  fp_detail::Settle(value);  // computed before the flags are read, not moved past the test
   fp_detail::RaiseIfFaulted();
   return value;
 }
@@ -21,6 +22,7 @@ inline Extended EndOfStep(Extended value) {
 // that computed it ends the computation first; a finite value beyond the double range is an
 // overflow, as the processor's store makes it.
 inline double LibraryArgument(Extended value) {
+  fp_detail::Settle(value);
   fp_detail::RaiseIfFaulted();
   const double narrowed = static_cast<double>(value);
   if (std::isinf(narrowed) && std::isfinite(value)) std::feraiseexcept(FE_OVERFLOW);

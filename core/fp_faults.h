@@ -19,7 +19,8 @@ using Extended = long double;
 
 namespace fp_detail {
 void ClearFlags();
-// Throws EInvalidOp, EZeroDivide or EOverflow when the matching flag is raised.
+// Throws EOverflow, EZeroDivide or EInvalidOp when the matching flag is raised; with several
+// raised, the fault that came first.
 void RaiseIfFaulted();
 // Keeps the compiler from moving the computation of `value` past the flag test.
 template <class T>

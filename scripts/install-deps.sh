@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# Installs, with apt-get, the Debian packages Vaneko needs to build, run and test; skips
-# everything when they are all present already.
+# Installs, with apt-get, the Debian packages Vaneko needs to build, run and test, and the French
+# locale the number text is tested under; skips what is present already.
 set -euo pipefail
 
 packages=(
@@ -10,6 +10,7 @@ packages=(
   clang-14 libclang-rt-14-dev
   help2man lintian appstream desktop-file-utils dpkg-dev fakeroot file
   g++-mingw-w64-x86-64-posix googletest wine wine64
+  locales
 )
 
 missing=()
@@ -18,10 +19,18 @@ for package in "${packages[@]}"; do
     missing+=("$package")
   fi
 done
-[ ${#missing[@]} -eq 0 ] && exit 0
-
 sudo=""
 if [ "$(id -u)" -ne 0 ]; then sudo="sudo"; fi
-echo "Installing: ${missing[*]}"
-$sudo apt-get update -qq
-DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+
+if [ ${#missing[@]} -ne 0 ]; then
+  echo "Installing: ${missing[*]}"
+  $sudo apt-get update -qq
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -qq --no-install-recommends "${missing[@]}"
+fi
+
+# A locale whose decimal separator is the comma and which groups thousands, for the tests that
+# show the number text ignores the locale.
+if ! locale -a 2>/dev/null | grep -qiE '^fr_FR\.utf-?8$'; then
+  echo "Generating the fr_FR.UTF-8 locale"
+  $sudo localedef -i fr_FR -f UTF-8 fr_FR.UTF-8
+fi

@@ -4,5 +4,5 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 cmake --preset release
-cmake --build --preset release -j "$(nproc)"
+cmake --build --preset release -j "$(nproc)" --target vaneko
 exec build/release/app/vaneko "$@"

@@ -1,27 +1,21 @@
 #!/usr/bin/env bash
-# Thread and leak checks:
-#  - ThreadSanitizer: conversions on several threads while another thread registers and
-#    unregisters a family of its own;
-#  - AddressSanitizer with LeakSanitizer: the window started under the offscreen platform, a
-#    scripted tour of every tab, both languages, conversions, calculator keys and the circle
-#    window, then "Quitter".
+# Thread and leak checks, each a CMake preset:
+#  - tsan, ThreadSanitizer: the registry's tests, among them conversions on several threads
+#    while another thread registers and unregisters a family of its own;
+#  - asan, AddressSanitizer with LeakSanitizer and UndefinedBehaviorSanitizer: the window
+#    started under the offscreen platform, a scripted tour of every tab, both languages,
+#    conversions, calculator keys and the circle window, then "Quitter".
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
-cmake -S . -B build/tsan -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVANEKO_BUILD_APP=OFF \
-  -DCMAKE_CXX_FLAGS="-fsanitize=thread" -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=thread" \
-  -DCMAKE_SHARED_LINKER_FLAGS="-fsanitize=thread" > /dev/null
-cmake --build build/tsan -j "$(nproc)" --target test_registry
-TSAN_OPTIONS="halt_on_error=1" build/tsan/tests/test_registry \
-  --gtest_filter='*SeveralThreads*'
+cmake --preset tsan > /dev/null
+cmake --build --preset tsan -j "$(nproc)"
+ctest --preset tsan
 echo "ThreadSanitizer: no race reported"
 
 if [ -f tests/app/window_tour.cpp ]; then
-  cmake -S . -B build/asan -G Ninja -DCMAKE_BUILD_TYPE=Debug \
-    -DCMAKE_CXX_FLAGS="-fsanitize=address,undefined -fno-omit-frame-pointer" \
-    -DCMAKE_EXE_LINKER_FLAGS="-fsanitize=address,undefined" \
-    -DCMAKE_SHARED_LINKER_FLAGS="-fsanitize=address,undefined" > /dev/null
-  cmake --build build/asan -j "$(nproc)" --target test_window_tour
-  QT_QPA_PLATFORM=offscreen ASAN_OPTIONS="detect_leaks=1" build/asan/tests/app/test_window_tour
+  cmake --preset asan > /dev/null
+  cmake --build --preset asan -j "$(nproc)"
+  ctest --preset asan
   echo "LeakSanitizer: no leak reported"
 fi

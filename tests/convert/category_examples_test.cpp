@@ -142,7 +142,9 @@ TEST(FuelEconomyZero, ReciprocalPairRaisesDivisionByZero) {
   for (const auto& [from, to] : kReciprocalFuelPairs) {
     for (const double zero : {0.0, -0.0}) {
       try {
-        Guarded([&] { return formula(from, to, Typed(zero)); });
+        // Structured bindings are captured by copy under their own names (C++17 rules, which
+        // clang 14 still applies).
+        Guarded([&, from = from, to = to] { return formula(from, to, Typed(zero)); });
         ADD_FAILURE() << from << " -> " << to << ": no fault";
       } catch (const EZeroDivide& fault) {
         EXPECT_STREQ(fault.what(), "Floating point division by zero");
@@ -155,7 +157,8 @@ TEST(FuelEconomyZero, FactorPairGivesZero) {
   const PairFormula formula = CategoryFormula(12);
   for (const auto& [from, to] : {std::pair{0, 3}, std::pair{0, 4}, std::pair{3, 0}, std::pair{3, 4},
                                  std::pair{4, 3}, std::pair{1, 2}, std::pair{2, 1}}) {
-    const auto converted = Guarded([&] { return formula(from, to, Typed(0.0)); });
+    const auto converted =
+        Guarded([&, from = from, to = to] { return formula(from, to, Typed(0.0)); });
     ASSERT_TRUE(converted.has_value());
     EXPECT_EQ(*converted, 0.0L) << from << " -> " << to;
   }

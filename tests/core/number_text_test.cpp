@@ -2,11 +2,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cfloat>
 #include <clocale>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <locale>
 #include <random>
 #include <string>
 
@@ -55,16 +57,67 @@ INSTANTIATE_TEST_SUITE_P(Texts, ReadNumberRefuses,
                                            "1E500", "1 000", "1,5x", "--1", "+-1", "1E5,5", "0x10",
                                            "inf", "nan", "1\t", "\xC3\xA9"));
 
-TEST(ReadNumber, UsesTheCommaWhateverTheProcessLocale) {
-  // Whatever locale the process runs in, the comma stays the decimal separator.
-  const char* previous = std::setlocale(LC_NUMERIC, nullptr);
-  const std::string saved = previous ? previous : "C";
-  std::setlocale(LC_NUMERIC, "C.UTF-8");
-  EXPECT_EQ(ReadNumber("2,5"), 2.5L);
-  EXPECT_THROW(ReadNumber("2.5"), EConvertError);
-  EXPECT_EQ(FormatNumber(2.5L), "2,5");
-  std::setlocale(LC_NUMERIC, saved.c_str());
+// The number text is the same whatever the process locale says. Run under the C locale (a dot,
+// no grouping) and under a French one (a comma, and a blank between groups of thousands), so a
+// reader or writer that went through the locale's separators fails under one or the other.
+struct LocaleCase {
+  const char* name;
+  char decimalPoint;  // the locale's own, to show that it is in effect
+};
+
+class NumberTextUnderLocale : public ::testing::TestWithParam<LocaleCase> {
+ protected:
+  void SetUp() override {
+    const char* current = std::setlocale(LC_ALL, nullptr);
+    savedC_ = current ? current : "C";
+    savedCpp_ = std::locale();
+    if (std::setlocale(LC_ALL, GetParam().name) == nullptr)
+      GTEST_SKIP() << "locale " << GetParam().name << " is not installed (scripts/install-deps.sh)";
+    std::locale::global(std::locale(GetParam().name));
+  }
+  void TearDown() override {
+    std::locale::global(savedCpp_);
+    std::setlocale(LC_ALL, savedC_.c_str());
+  }
+
+ private:
+  std::string savedC_;
+  std::locale savedCpp_;
+};
+
+TEST_P(NumberTextUnderLocale, IsInEffectForCAndCpp) {
+  EXPECT_EQ(*std::localeconv()->decimal_point, GetParam().decimalPoint);
+  EXPECT_EQ(std::use_facet<std::numpunct<char>>(std::locale()).decimal_point(),
+            GetParam().decimalPoint);
 }
+
+TEST_P(NumberTextUnderLocale, ReadsTheCommaAndRefusesTheDot) {
+  EXPECT_EQ(ReadNumber("2,5"), 2.5L);
+  EXPECT_EQ(ReadNumber("-1,25E3"), -1250.0L);
+  EXPECT_EQ(ReadNumber(",5"), 0.5L);
+  EXPECT_THROW(ReadNumber("2.5"), EConvertError);
+  EXPECT_THROW(ReadNumber("1 234"), EConvertError);
+  EXPECT_THROW(ReadNumber("1\u202F234"), EConvertError);  // the French thousands blank
+  EXPECT_EQ(ReadInteger("1234567"), 1234567);
+}
+
+TEST_P(NumberTextUnderLocale, WritesTheCommaWithoutGrouping) {
+  EXPECT_EQ(FormatNumber(2.5L), "2,5");
+  EXPECT_EQ(FormatNumber(-1234567.25L), "-1234567,25");
+  EXPECT_EQ(FormatNumber(1.5e20L), "1,5E20");
+  EXPECT_EQ(FormatNumber(0.00001L), "1E-5");
+  EXPECT_EQ(FormatNumber(2.0L / 3.0L), "0,666666666666667");
+}
+
+INSTANTIATE_TEST_SUITE_P(Locales, NumberTextUnderLocale,
+                         ::testing::Values(LocaleCase{"C", '.'}, LocaleCase{"C.UTF-8", '.'},
+                                           LocaleCase{"fr_FR.UTF-8", ','}),
+                         [](const ::testing::TestParamInfo<LocaleCase>& info) {
+                           std::string name;
+                           for (const char* c = info.param.name; *c != '\0'; ++c)
+                             name += std::isalnum(static_cast<unsigned char>(*c)) ? *c : '_';
+                           return name;
+                         });
 
 TEST(ReadNumber, ReadsInExtendedPrecision) {
   // 1 + 2^-60 is representable in the 64-bit mantissa but not in a double.
