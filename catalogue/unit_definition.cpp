@@ -47,8 +47,14 @@ bool Inside(std::size_t count, int position) {
   return position >= 0 && static_cast<std::size_t>(position) < count;
 }
 
+// A name as a definition writes it: without the blanks some list names end with.
+std::string_view Trimmed(std::string_view name) {
+  const std::size_t end = name.find_last_not_of(' ');
+  return end == std::string_view::npos ? std::string_view() : name.substr(0, end + 1);
+}
+
 std::string_view NameOf(const BilingualName& name, Language language) {
-  return language == Language::English ? name.english : name.french;
+  return Trimmed(language == Language::English ? name.english : name.french);
 }
 
 // `size` written as the result field writes a number, grouped by threes.
@@ -138,14 +144,14 @@ std::string UnitDefinition(int tab, int position, Language language, ListSide si
       if (!Inside(measures.size(), position)) return {};
       const MeasureRow& reference = measures[static_cast<std::size_t>(kReferences[kKitchenTab])];
       const MeasureRow& row = measures[static_cast<std::size_t>(position)];
-      return Stated(row.name, Written(row.size / reference.size), reference.name);
+      return Stated(Trimmed(row.name), Written(row.size / reference.size), Trimmed(reference.name));
     }
     const auto foods = FoodRows();
     if (!Inside(foods.size(), position)) return {};
     const FoodRow& food = foods[static_cast<std::size_t>(position)];
     if (!food.millilitresPerGram) return {};  // a heading or a blank line
     const MeasureRow& cup = MeasureRows()[kKitchenCup];
-    return Stated(cup.name, Written(cup.size / *food.millilitresPerGram), kGramSymbol);
+    return Stated(Trimmed(cup.name), Written(cup.size / *food.millilitresPerGram), kGramSymbol);
   }
   const int reference = ReferencePosition(tab, position, side);
   if (reference == kNoPosition) return {};
