@@ -1,11 +1,16 @@
 // The converter half of the main window: number and result fields, the compute and sign keys,
 // the category tab control with its two unit lists, keypad, quit key, circle-window key and
 // the about panel.
+#include <QAction>
+#include <QClipboard>
 #include <QFrame>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPixmap>
 #include <QPushButton>
+#include <memory>
 
 #include "app/form1_layout.h"
 #include "app/multi_row_tab_control.h"
@@ -80,6 +85,7 @@ void TForm1::BuildConverterHalf() {
   fields_.emplace_back(Result, Field::Result);
   Nombre1->installEventFilter(this);
   Result->installEventFilter(this);
+  BuildResultMenu();
 
   TabControl1 = Placed(new MultiRowTabControl(Client), kTabControl1);
   connect(TabControl1, &MultiRowTabControl::TabChanged, this, &TForm1::TabControl1Change);
@@ -108,6 +114,76 @@ void TForm1::BuildConverterHalf() {
   }
   Button157 = MakeButton(TabControl1, kButton157);
   ConnectClick(Button157, "Button157Click");
+}
+
+void TForm1::BuildResultMenu() {
+  copyNumber_ = new QAction(Result);
+  copyNumber_->setObjectName(QStringLiteral("CopyNumber"));
+  connect(copyNumber_, &QAction::triggered, this,
+          [this] { QGuiApplication::clipboard()->setText(Result->text()); });
+  copyWithUnit_ = new QAction(Result);
+  copyWithUnit_->setObjectName(QStringLiteral("CopyWithUnit"));
+  copyWithUnit_->setShortcut(QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+  copyWithUnit_->setShortcutContext(Qt::WidgetShortcut);
+  Result->addAction(copyWithUnit_);  // the shortcut works while the result field has the focus
+  connect(copyWithUnit_, &QAction::triggered, this,
+          [this] { QGuiApplication::clipboard()->setText(ResultWithUnit()); });
+
+  // The field's own menu (undo, paste, select all...) with our two copies in place of its copy,
+  // which copies only a selection.
+  Result->setContextMenuPolicy(Qt::CustomContextMenu);
+  connect(Result, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
+    ShowResultWithUnit();  // the field may have been edited since it was last written
+    std::unique_ptr<QMenu> menu(Result->createStandardContextMenu());
+    QAction* first = menu->actions().isEmpty() ? nullptr : menu->actions().first();
+    for (QAction* action : menu->actions()) {
+      if (action->objectName() == QLatin1String("edit-copy")) {
+        first = action;
+        break;
+      }
+    }
+    menu->insertAction(first, copyNumber_);
+    menu->insertAction(first, copyWithUnit_);
+    if (first != nullptr && first->objectName() == QLatin1String("edit-copy"))
+      menu->removeAction(first);
+    menu->exec(Result->mapToGlobal(at));
+  });
+}
+
+void TForm1::ShowUnitDefinitions() {
+  const convert::ConverterModel& converter = session_.converter;
+  const int tab = converter.TabIndex;
+  // The kitchen tab's lists hold foods and measures; turned round, the from-list holds the
+  // measures.
+  const bool measuresFirst = tab == catalogue::kKitchenTab &&
+                             Index1->count() == static_cast<int>(catalogue::MeasureRows().size());
+  using catalogue::ListSide;
+  Index1->ShowDefinitions(tab, converter.DisplayLanguage,
+                          measuresFirst ? ListSide::To : ListSide::From);
+  Index2->ShowDefinitions(tab, converter.DisplayLanguage,
+                          measuresFirst ? ListSide::From : ListSide::To);
+}
+
+QString TForm1::ResultWithUnit() const {
+  const QString number = Result->text();
+  const int to = Index2->SelectedRow();
+  if (number.trimmed().isEmpty() || to < 0) return number;
+  // A food in the to-list means the kitchen tab turned round: the result is in grams.
+  const bool grams = TabControl1->CurrentIndex() == catalogue::kKitchenTab &&
+                     Index2->count() == static_cast<int>(catalogue::FoodRows().size());
+  const QString unit = grams ? QStringLiteral("g") : Index2->item(to)->text().trimmed();
+  return unit.isEmpty() ? number : number + u' ' + unit;
+}
+
+void TForm1::ShowResultWithUnit() {
+  const bool english = session_.converter.DisplayLanguage == catalogue::Language::English;
+  copyNumber_->setText(english ? QStringLiteral("Copy") : QStringLiteral("Copier"));
+  copyWithUnit_->setText(english ? QStringLiteral("Copy with unit")
+                                 : QStringLiteral("Copier avec l'unité"));
+  const QString withUnit = ResultWithUnit();
+  copyNumber_->setEnabled(!Result->text().isEmpty());
+  copyWithUnit_->setEnabled(withUnit != Result->text());
+  Result->setToolTip(copyWithUnit_->isEnabled() ? withUnit : QString());
 }
 
 void TForm1::BuildAboutPanel() {

@@ -16,6 +16,7 @@
 #include "app/message_box.h"
 #include "session/session.h"
 
+class QAction;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -241,6 +242,13 @@ class TForm1 : public QScrollArea {
   // Builders, one per part of the layout.
   void BuildConverterHalf();
   void BuildAboutPanel();
+  // The result field's context menu: "Copier" and "Copier avec l'unité" first.
+  void BuildResultMenu();
+  // The lists' definitions as item tooltips, and the result with its unit as the result
+  // field's tooltip and the text "Copier avec l'unité" copies.
+  void ShowUnitDefinitions();
+  void ShowResultWithUnit();
+  QString ResultWithUnit() const;
   void BuildCalculatorPanel();
   void SetTabOrder();
   // Connects a button's click to the slot named `handler`.
@@ -277,6 +285,8 @@ class TForm1 : public QScrollArea {
   };
   std::vector<SpokenControl> spoken_;
   std::optional<catalogue::Language> spokenLanguage_;  // the language the names are in
+  QAction* copyNumber_ = nullptr;                      // "Copier": the result field's text as shown
+  QAction* copyWithUnit_ = nullptr;  // "Copier avec l'unité": the text and the to-list's unit
   QWidget* form2_ = nullptr;
   MessageBoxFunction showMessage_;
   bool aligned_ = false;

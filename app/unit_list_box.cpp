@@ -22,7 +22,8 @@ constexpr char16_t kTallestInk[] = u"ÉÈÊËÀÂÄÎÏÔÖÙÛÜÇ()[]gjpqy";
 
 // Draws every item in a row of the list's fixed item height, in a font whose tallest accented
 // capital and deepest descender fit in the row together, and cuts a name that is too long with
-// "…"; such a name shows in full as the item's tooltip.
+// "…". The item's own tooltip (its name and definition) shows when it has one; otherwise a cut
+// name shows in full.
 class UnitRowDelegate : public QStyledItemDelegate {
  public:
   UnitRowDelegate(int height, QObject* parent) : QStyledItemDelegate(parent), height_(height) {}
@@ -64,6 +65,11 @@ class UnitRowDelegate : public QStyledItemDelegate {
                  const QModelIndex& index) override {
     if (event == nullptr || view == nullptr || event->type() != QEvent::ToolTip)
       return QStyledItemDelegate::helpEvent(event, view, option, index);
+    const QString defined = index.data(Qt::ToolTipRole).toString();
+    if (!defined.isEmpty()) {
+      QToolTip::showText(event->globalPos(), defined, view, option.rect);
+      return true;
+    }
     const QString text = index.data(Qt::DisplayRole).toString();
     const QFontMetrics metrics(Fitted(option.font).font);
     if (metrics.horizontalAdvance(text) > TextArea(option).width()) {
@@ -139,11 +145,25 @@ void UnitListBox::ShowItems(const std::vector<std::string_view>& items, int sele
     clear();
     addItems(texts);
     shown_ = items;
+    defined_.reset();
   }
   if (selected >= 0 && selected < count()) {
     if (SelectedRow() != selected) setCurrentRow(selected, QItemSelectionModel::ClearAndSelect);
   } else if (SelectedRow() != -1) {
     clearSelection();
+  }
+}
+
+void UnitListBox::ShowDefinitions(int tab, catalogue::Language language, catalogue::ListSide side) {
+  const DefinedList list{tab, language, side};
+  if (defined_ == list) return;
+  defined_ = list;
+  for (int row = 0; row < count(); ++row) {
+    const std::string definition = catalogue::UnitDefinition(tab, row, language, side);
+    // The name as the list has it, without the blanks some names end with.
+    const QString name = item(row)->text().trimmed();
+    item(row)->setToolTip(definition.empty() ? QString()
+                                             : name + u'\n' + QString::fromStdString(definition));
   }
 }
 

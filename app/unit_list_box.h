@@ -5,14 +5,18 @@
 // first or last item, or sideways, it does nothing.
 //
 // Rows keep the layout's item height; the font is made just small enough that accented
-// capitals and descenders are drawn whole, and a name too long for the row is cut with "…"
-// and shown whole as its tooltip.
+// capitals and descenders are drawn whole, and a name too long for the row is cut with "…".
+// Each item's tooltip holds its full name and, below it, the unit's definition; an item
+// without a definition (a heading line) shows its name as tooltip only when the row cuts it.
 #pragma once
 
 #include <QFont>
 #include <QListWidget>
+#include <optional>
 #include <string_view>
 #include <vector>
+
+#include "catalogue/unit_definition.h"
 
 namespace vaneko::app {
 
@@ -35,6 +39,9 @@ class UnitListBox : public QListWidget {
   // Writes the items (only when they differ from those shown) and the selection, without
   // reporting anything.
   void ShowItems(const std::vector<std::string_view>& items, int selected);
+  // Gives the items shown the definitions of the units of the `side` list of `tab` in
+  // `language` as tooltips; worked out again only when the items or the list changed.
+  void ShowDefinitions(int tab, catalogue::Language language, catalogue::ListSide side);
 
  signals:
   // The user selected an item (or clicked the selected one again).
@@ -49,7 +56,16 @@ class UnitListBox : public QListWidget {
  private:
   void OnSelectionChanged();
 
+  // The list whose definitions the items' tooltips hold.
+  struct DefinedList {
+    int tab;
+    catalogue::Language language;
+    catalogue::ListSide side;
+    bool operator==(const DefinedList&) const = default;
+  };
+
   std::vector<std::string_view> shown_;
+  std::optional<DefinedList> defined_;  // reset whenever the items change
 };
 
 }  // namespace vaneko::app

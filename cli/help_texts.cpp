@@ -59,10 +59,13 @@ constexpr std::array kCommandHelp{
                     "Prints the 18 categories, one INDEX<TAB>FRENCH<TAB>ENGLISH line each.\n"},
     CommandHelpText{
         "units",
-        "Usage: vaneko-cli units CATEGORY [--lang=fr|en]\n"
+        "Usage: vaneko-cli units CATEGORY [--lang=fr|en] [--definitions]\n"
         "Prints the units of CATEGORY, one POSITION<TAB>NAME<TAB>SYMBOL line each, in list\n"
         "order; SYMBOL is empty for a unit without one. For \"Gramme-Volume\" the foods come\n"
-        "first, then a line \"--\", then the measures.\n"},
+        "first, then a line \"--\", then the measures.\n"
+        "--definitions adds a last column: what one unit is in the category's reference\n"
+        "unit (\"1 Curie = 37 000 000 000 Becquerel\"), a temperature scale's map to the\n"
+        "kelvin, a food's mass in grams of one \"Tasse\".\n"},
     CommandHelpText{
         "convert",
         "Usage: vaneko-cli [--format=plain] convert [--lang=fr|en] CATEGORY FROM TO NUMBER\n"

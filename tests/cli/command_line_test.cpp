@@ -213,7 +213,8 @@ INSTANTIATE_TEST_SUITE_P(
         HelpCase{{"--format=plain", "--help"},
                  "Usage: vaneko-cli [OPTION]... COMMAND [ARGUMENT]..."},
         HelpCase{{"categories", "--help"}, "Usage: vaneko-cli categories"},
-        HelpCase{{"units", "-h"}, "Usage: vaneko-cli units CATEGORY [--lang=fr|en]"},
+        HelpCase{{"units", "-h"},
+                 "Usage: vaneko-cli units CATEGORY [--lang=fr|en] [--definitions]"},
         HelpCase{{"convert", "Distance", "--help"},
                  "Usage: vaneko-cli [--format=plain] convert [--lang=fr|en] CATEGORY FROM TO "
                  "NUMBER"},
