@@ -215,8 +215,8 @@ INSTANTIATE_TEST_SUITE_P(
         HelpCase{{"categories", "--help"}, "Usage: vaneko-cli categories"},
         HelpCase{{"units", "-h"}, "Usage: vaneko-cli units CATEGORY [--lang=fr|en]"},
         HelpCase{{"convert", "Distance", "--help"},
-                 "Usage: vaneko-cli [--format=plain] convert [--lang=fr|en] CATEGORY FROM TO "
-                 "NUMBER"},
+                 "Usage: vaneko-cli [--format=plain] convert [--lang=fr|en] [--swap] CATEGORY "
+                 "FROM TO NUMBER"},
         HelpCase{{"keys", "--help"}, "Usage: vaneko-cli [--format=plain] keys [--state] KEY..."}));
 
 std::vector<std::string> Lines(const std::string& text) {
