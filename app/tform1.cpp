@@ -177,6 +177,7 @@ void TForm1::WriteControls() {
   TabControl1->SetCurrentIndex(converter.TabIndex);
   Index1->ShowItems(converter.Index1Items, converter.Index1Selected);
   Index2->ShowItems(converter.Index2Items, converter.Index2Selected);
+  ShowSwapKey();
 
   SpeakInterfaceLanguage();
 

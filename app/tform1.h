@@ -77,6 +77,10 @@ class TForm1 : public QScrollArea {
   QRadioButton* Grad = nullptr;
   QPushButton* Button22 = nullptr;
   QPushButton* Button23 = nullptr;
+  // The swap key "⇄" and the notes beside the list headers while the kitchen tab is turned.
+  QPushButton* SwapKey = nullptr;
+  QLabel* FromNote = nullptr;
+  QLabel* ToNote = nullptr;
 
  public slots:
   // Converter.
@@ -90,6 +94,7 @@ class TForm1 : public QScrollArea {
   void Button49Click();
   void Button50Click();
   void Button157Click();
+  void SwapKeyClick();
   // Key filters: run the field's filter for a typed character and let through what it admits.
   void CalcKeyPress(QLineEdit* sender, char32_t key);
   void ResultKeyPress(QLineEdit* sender, char32_t key);
@@ -241,6 +246,9 @@ class TForm1 : public QScrollArea {
   // Builders, one per part of the layout.
   void BuildConverterHalf();
   void BuildAboutPanel();
+  void BuildSwapKey();
+  // The swap key's state, tooltip and header notes for the session's tab and language.
+  void ShowSwapKey();
   void BuildCalculatorPanel();
   void SetTabOrder();
   // Connects a button's click to the slot named `handler`.
