@@ -63,6 +63,9 @@ void TForm1::BuildSwapKey() {
   // Shown pressed while the kitchen tab runs measures → grams.
   SwapKey->setCheckable(true);
   SwapKey->setShortcut(QKeySequence(kSwapShortcut));
+  // No Tab stop: Tab keeps visiting the layout's controls in the layout's order, and the key
+  // leaves the focus where the user is typing. Alt+X presses it from anywhere in the window.
+  SwapKey->setFocusPolicy(Qt::NoFocus);
   Speak(SwapKey, kSwapKey.spoken, kSwapKey.description);
   ConnectClick(SwapKey, "SwapKeyClick");
   FromNote = MakeNote(TabControl1, kFromNote);

@@ -1,7 +1,6 @@
 // The order of keyboard focus: the number, the result, "Calculer", the tab control and what
-// it holds (the lists with the swap key between them, the about panel's keys, "Quitter", the keypad
-// in its layout order, "Radians / Degres"), the calculator panel in reading order, and last the
-// sign key.
+// it holds (the lists, the about panel's keys, "Quitter", the keypad in its layout order,
+// "Radians / Degres"), the calculator panel in reading order, and last the sign key.
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -16,8 +15,8 @@
 namespace vaneko::app {
 
 void TForm1::SetTabOrder() {
-  std::vector<QWidget*> order{Nombre1, Result, Button2, TabControl1, Index1,
-                              SwapKey, Index2, Button4, Button3,     Button1};
+  std::vector<QWidget*> order{Nombre1, Result,  Button2, TabControl1, Index1,
+                              Index2,  Button4, Button3, Button1};
   for (const KeypadKeyLayout& key : kKeypad)
     order.push_back(TabControl1->findChild<QPushButton*>(QString::fromLatin1(key.control.name)));
   order.push_back(Button157);
