@@ -27,9 +27,12 @@ inline constexpr ControlLayout kSwapKey{
      "mesures aux grammes",
      "Converts the other way round; on Gramme-Volume, turns grams to measures into measures to "
      "grams and back"}};
-// Right of "DE" (x = 118) and of "À" (x = 336), on their baseline.
+// Right of "DE" (x = 118) and of "À" (x = 336), on their baseline; moved to follow the
+// headers' width in each language.
 inline constexpr ControlLayout kFromNote{"FromNote", {148, 57, 80, 17}, kMss11};
 inline constexpr ControlLayout kToNote{"ToNote", {354, 57, 76, 17}, kMss11};
+
+inline constexpr int kNoteGap = 5;
 
 // Alt+X: no key filter reads Alt combinations, and no other control uses it.
 inline constexpr auto kSwapShortcut = Qt::ALT | Qt::Key_X;
@@ -81,6 +84,10 @@ void TForm1::ShowSwapKey() {
   const Note& note = english ? kEnglishNotes : kFrenchNotes;
   FromNote->setText(QString::fromUtf8(note.from));
   ToNote->setText(QString::fromUtf8(note.to));
+  // Each note follows its header, whose caption is wider in English ("From") than in French.
+  for (QLabel* note : {FromNote, ToNote}) note->resize(note->sizeHint().width(), note->height());
+  FromNote->move(Label4->geometry().right() + kNoteGap, kFromNote.place.top);
+  ToNote->move(Label3->geometry().right() + kNoteGap, kToNote.place.top);
   FromNote->setVisible(turned);
   ToNote->setVisible(turned);
 }

@@ -76,6 +76,20 @@ class KitchenSwapTest : public vaneko::app::Form1Test {
     QVERIFY(driver_->boxes.empty());
   }
 
+  void NotesFollowTheHeadersInBothLanguages() {
+    auto& form = driver_->form1;
+    for (const char* language : {"English", "Français"}) {
+      driver_->Click(driver_->ConverterKey(QString::fromUtf8(language)));
+      driver_->ClickTab(kKitchenTab);
+      driver_->Click(form.SwapKey);
+      QVERIFY(!form.FromNote->isHidden());
+      QVERIFY2(!form.FromNote->geometry().intersects(form.Label4->geometry()), language);
+      QVERIFY2(!form.ToNote->geometry().intersects(form.Label3->geometry()), language);
+      QVERIFY2(form.FromNote->geometry().right() < form.SwapKey->geometry().left(), language);
+      QVERIFY2(form.ToNote->geometry().right() < form.Index2->geometry().right(), language);
+    }
+  }
+
   void ShortcutTurnsTheKitchenBack() {
     auto& form = driver_->form1;
     driver_->ClickTab(kKitchenTab);
