@@ -103,6 +103,7 @@ void TForm1::BuildConverterHalf() {
     connect(list, &UnitListBox::UserSelected, this, &TForm1::DoConvert);
   }
 
+  BuildSwapKey();
   BuildAboutPanel();
 
   Button1 = MakeButton(TabControl1, kButton1);

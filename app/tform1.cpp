@@ -179,6 +179,7 @@ void TForm1::WriteControls() {
   Index2->ShowItems(converter.Index2Items, converter.Index2Selected);
   ShowUnitDefinitions();
   ShowResultWithUnit();
+  ShowSwapKey();
 
   SpeakInterfaceLanguage();
 

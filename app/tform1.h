@@ -78,6 +78,10 @@ class TForm1 : public QScrollArea {
   QRadioButton* Grad = nullptr;
   QPushButton* Button22 = nullptr;
   QPushButton* Button23 = nullptr;
+  // The swap key "⇄" and the notes beside the list headers while the kitchen tab is turned.
+  QPushButton* SwapKey = nullptr;
+  QLabel* FromNote = nullptr;
+  QLabel* ToNote = nullptr;
 
  public slots:
   // Converter.
@@ -91,6 +95,7 @@ class TForm1 : public QScrollArea {
   void Button49Click();
   void Button50Click();
   void Button157Click();
+  void SwapKeyClick();
   // Key filters: run the field's filter for a typed character and let through what it admits.
   void CalcKeyPress(QLineEdit* sender, char32_t key);
   void ResultKeyPress(QLineEdit* sender, char32_t key);
@@ -249,6 +254,9 @@ class TForm1 : public QScrollArea {
   void ShowUnitDefinitions();
   void ShowResultWithUnit();
   QString ResultWithUnit() const;
+  void BuildSwapKey();
+  // The swap key's state, tooltip and header notes for the session's tab and language.
+  void ShowSwapKey();
   void BuildCalculatorPanel();
   void SetTabOrder();
   // Connects a button's click to the slot named `handler`.

@@ -1,6 +1,8 @@
-// vaneko-cli convert [--lang fr|en] CATEGORY FROM TO NUMBER: a click in the to-list of a freshly
-// started window. TO '*' makes that click once for every unit of the to-list, each on its own
-// fresh window.
+// vaneko-cli convert [--lang fr|en] [--swap] CATEGORY FROM TO NUMBER: a click in the to-list of
+// a freshly started window. TO '*' makes that click once for every unit of the to-list, each on
+// its own fresh window. --swap is the swap key "⇄": on the kitchen tab it is pressed first, so
+// that FROM is a measure and TO a food; elsewhere it is pressed after FROM and TO are chosen, so
+// that NUMBER converts from TO to FROM.
 #include <exception>
 #include <ostream>
 
@@ -17,19 +19,66 @@ struct Outcome {
   std::string error;   // the error box's text, when it failed
 };
 
+// Which way the lists run, and when the swap key is pressed.
+enum class Direction {
+  kAsListed,       // no swap key
+  kKitchenTurned,  // the kitchen tab turned round before choosing: measures → grams
+  kSwappedAfter,   // any other tab: the key pressed once both units are chosen
+};
+
 Outcome ConvertOnce(int tab, int from, int to, const std::string& number,
-                    catalogue::Language language) {
+                    catalogue::Language language, Direction direction) {
   Session session;
   if (language == catalogue::Language::English) session.SelectLanguage(language);
-  session.converter.SelectTab(tab);
-  session.converter.Nombre1 = number;
-  session.converter.Index1Selected = from;
+  convert::ConverterModel& converter = session.converter;
+  converter.SelectTab(tab);
+  converter.Nombre1 = number;
   try {
-    session.converter.SelectTo(to);
+    if (direction == Direction::kKitchenTurned) converter.Swap();
+    converter.Index1Selected = from;
+    if (direction == Direction::kSwappedAfter) {
+      converter.Index2Selected = to;
+      converter.Swap();
+    } else {
+      converter.SelectTo(to);
+    }
   } catch (const std::exception& e) {
     return {{}, ErrorBoxText(e.what())};
   }
-  return {session.converter.Result, {}};
+  return {converter.Result, {}};
+}
+
+bool IsPosition(const std::string& text) {
+  return !text.empty() && text.find_first_not_of("0123456789") == std::string::npos;
+}
+
+// FROM and TO of the kitchen tab: a food and a measure as listed, or, with --swap or when FROM
+// names a measure rather than a food, a measure and a food. Positions are read as listed
+// unless --swap says otherwise, so that a number never silently changes meaning.
+struct KitchenChoice {
+  int from;
+  int to;  // meaningless when TO is '*'
+  bool turned;
+};
+
+KitchenChoice FindKitchenPair(int tab, const std::string& fromText, const std::string& toText,
+                              bool everyUnit, bool swap, catalogue::Language language) {
+  const auto turned = [&] {
+    return KitchenChoice{FindTo(tab, fromText, language),
+                         everyUnit ? 0 : FindFrom(tab, toText, language), true};
+  };
+  if (swap) return turned();
+  try {
+    return {FindFrom(tab, fromText, language), everyUnit ? 0 : FindTo(tab, toText, language),
+            false};
+  } catch (const UsageError&) {
+    if (IsPosition(fromText)) throw;
+    try {
+      return turned();
+    } catch (const UsageError&) {
+    }
+    throw;  // the first lookup's message: a food and a measure is what most people mean
+  }
 }
 
 // NUMBER as the number field would hold it. In plain format the point is the decimal
@@ -48,17 +97,35 @@ bool ToFieldText(const std::string& number, const Options& options, std::string&
 
 int RunConvert(const Args& args, const Options& options, Streams io) {
   auto language = catalogue::Language::French;
+  bool swap = false;
   Args positional;
   for (std::size_t k = 0; k < args.size(); ++k) {
     if (TakeLanguage(args, k, language)) continue;
+    if (args[k] == "--swap") {
+      swap = true;
+      continue;
+    }
     if (args[k].rfind("--", 0) == 0) throw UsageError{"unknown option '" + args[k] + "'"};
     positional.push_back(args[k]);
   }
   if (positional.size() != 4) throw UsageError{"convert needs CATEGORY FROM TO NUMBER"};
   const int tab = FindCategory(positional[0], language);
-  const int from = FindFrom(tab, positional[1], language);
   const bool everyUnit = positional[2] == "*";
-  const int onlyTo = everyUnit ? 0 : FindTo(tab, positional[2], language);
+  int from = 0;
+  int onlyTo = 0;
+  auto direction = Direction::kAsListed;
+  if (tab == catalogue::kKitchenTab) {
+    const KitchenChoice choice =
+        FindKitchenPair(tab, positional[1], positional[2], everyUnit, swap, language);
+    from = choice.from;
+    onlyTo = choice.to;
+    if (choice.turned) direction = Direction::kKitchenTurned;
+  } else {
+    if (swap && everyUnit) throw UsageError{"--swap needs a unit as TO, not '*'"};
+    from = FindFrom(tab, positional[1], language);
+    onlyTo = everyUnit ? 0 : FindTo(tab, positional[2], language);
+    if (swap) direction = Direction::kSwappedAfter;
+  }
 
   std::string number;
   if (!ToFieldText(positional[3], options, number)) {
@@ -67,7 +134,7 @@ int RunConvert(const Args& args, const Options& options, Streams io) {
   }
 
   if (!everyUnit) {
-    const Outcome outcome = ConvertOnce(tab, from, onlyTo, number, language);
+    const Outcome outcome = ConvertOnce(tab, from, onlyTo, number, language, direction);
     if (!outcome.error.empty()) {
       io.err << Shown(outcome.error, options) << '\n';
       return kExitError;
@@ -76,11 +143,18 @@ int RunConvert(const Args& args, const Options& options, Streams io) {
     return kExitOk;
   }
 
-  const auto toList = catalogue::ToList(tab, language);
+  // Turned round, the kitchen's to-list is the food list; its heading and blank lines convert
+  // nothing and are left out.
+  const bool turned = direction == Direction::kKitchenTurned;
+  const auto toList =
+      turned ? catalogue::FromList(tab, language) : catalogue::ToList(tab, language);
+  std::vector<std::size_t> lines;
+  for (std::size_t to = 0; to < toList.size(); ++to)
+    if (!turned || catalogue::FoodRows()[to].millilitresPerGram) lines.push_back(to);
   std::vector<Outcome> outcomes;
   std::size_t failures = 0;
-  for (std::size_t to = 0; to < toList.size(); ++to) {
-    outcomes.push_back(ConvertOnce(tab, from, static_cast<int>(to), number, language));
+  for (const std::size_t to : lines) {
+    outcomes.push_back(ConvertOnce(tab, from, static_cast<int>(to), number, language, direction));
     if (!outcomes.back().error.empty()) ++failures;
   }
   // A number that cannot be read fails every line alike: say it once, as a single conversion.
@@ -92,8 +166,9 @@ int RunConvert(const Args& args, const Options& options, Streams io) {
   }
   // Otherwise one line per unit, so that the lines stay in list order; a failed line has an
   // empty result, and its error goes to stderr with the unit's name.
-  for (std::size_t to = 0; to < toList.size(); ++to) {
-    const Outcome& outcome = outcomes[to];
+  for (std::size_t line = 0; line < lines.size(); ++line) {
+    const std::size_t to = lines[line];
+    const Outcome& outcome = outcomes[line];
     io.out << toList[to] << '\t' << Shown(outcome.result, options) << '\n';
     if (!outcome.error.empty())
       io.err << toList[to] << ": " << Shown(outcome.error, options) << '\n';

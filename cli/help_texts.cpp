@@ -18,7 +18,7 @@ constexpr std::string_view kProgramHelp =
     "Commands:\n"
     "  categories          the 18 categories: INDEX, French caption, English caption\n"
     "  units CATEGORY      the units of a category: POSITION, NAME, SYMBOL\n"
-    "  convert CATEGORY FROM TO NUMBER\n"
+    "  convert [--swap] CATEGORY FROM TO NUMBER\n"
     "                      NUMBER converted from unit FROM to unit TO; TO '*' converts it\n"
     "                      to every unit of the category, one NAME<TAB>RESULT line each\n"
     "  keys [--state] KEY...\n"
@@ -36,12 +36,14 @@ constexpr std::string_view kProgramHelp =
     "  names or symbols. Names match whatever the case and the accents, in French or in\n"
     "  English whatever --lang says: \"kilometre\", \"KILOMÈTRE\" and \"Kilomètre\" alike. An\n"
     "  exact name wins over one that differs in case or accents, and a name in the --lang\n"
-    "  language over one in the other. In \"Gramme-Volume\" FROM is a food and TO a measure.\n"
+    "  language over one in the other. In \"Gramme-Volume\" FROM is a food and TO a measure,\n"
+    "  or FROM a measure and TO a food to convert an amount in that measure to grams.\n"
     "\n"
     "Examples:\n"
     "  vaneko-cli convert Distance mi km 1\n"
     "  vaneko-cli convert Temperature °F °C 100\n"
     "  vaneko-cli --format=plain convert Pressure psi '*' 30\n"
+    "  vaneko-cli convert Gramme-Volume Tasse 'Farine blé blanche tout usage' 3\n"
     "  vaneko-cli keys 2 + 3 '*' 4 =\n"
     "\n"
     "Exit status:\n"
@@ -68,7 +70,8 @@ constexpr std::array kCommandHelp{
         "kelvin, a food's mass in grams of one \"Tasse\".\n"},
     CommandHelpText{
         "convert",
-        "Usage: vaneko-cli [--format=plain] convert [--lang=fr|en] CATEGORY FROM TO NUMBER\n"
+        "Usage: vaneko-cli [--format=plain] convert [--lang=fr|en] [--swap] CATEGORY FROM TO "
+        "NUMBER\n"
         "Converts NUMBER from unit FROM to unit TO of CATEGORY, exactly as a click in the\n"
         "to-list of a freshly started window, and prints the result field.\n"
         "NUMBER is the text typed into the number field, with the decimal comma (with\n"
@@ -76,7 +79,13 @@ constexpr std::array kCommandHelp{
         "TO '*' prints NUMBER in every unit of the category, one NAME<TAB>RESULT line each;\n"
         "a unit whose conversion fails has an empty RESULT and its error on stderr (exit 1).\n"
         "Names: a list position, a name in either language whatever the case and the\n"
-        "accents, or a symbol. An unknown or ambiguous name exits with 2.\n"},
+        "accents, or a symbol. An unknown or ambiguous name exits with 2.\n"
+        "In \"Gramme-Volume\" FROM is a food (NUMBER in grams) and TO a measure; a measure as\n"
+        "FROM and a food as TO convert NUMBER of that measure to grams instead. With positions,\n"
+        "--swap selects that direction: FROM is then a position in the measures, TO in the\n"
+        "foods, and TO '*' lists every food.\n"
+        "--swap elsewhere presses the swap key once FROM and TO are chosen: NUMBER converts\n"
+        "from TO to FROM.\n"},
     CommandHelpText{
         "keys",
         "Usage: vaneko-cli [--format=plain] keys [--state] KEY...\n"

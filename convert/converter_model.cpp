@@ -1,5 +1,7 @@
 #include "convert/converter_model.h"
 
+#include <utility>
+
 #include "convert/dispatch.h"
 #include "core/number_text.h"
 #include "registry/std_units.h"
@@ -30,11 +32,19 @@ void ConverterModel::DoConvert() {
     Result = FormatNumber(ApplyExactly(typed, ExactMap{}));
     return;
   }
-  const auto converted = Guarded([&] { return ConvertPair(TabIndex, i, j, typed); });
+  const auto converted = Guarded([&]() -> std::optional<Extended> {
+    if (TabIndex == catalogue::kKitchenTab && KitchenReversed) {
+      const auto map = MeasureToGramsMap(i, j);
+      if (!map) return std::nullopt;
+      return ApplyExactly(typed, *map);
+    }
+    return ConvertPair(TabIndex, i, j, typed);
+  });
   if (converted) Result = FormatNumber(*converted);
 }
 
 void ConverterModel::TabControl1Change() {
+  KitchenReversed = false;
   if (TabIndex < 0 || TabIndex >= catalogue::kCategoryCount) return;
   if (DisplayLanguage != catalogue::Language::French &&
       DisplayLanguage != catalogue::Language::English)
@@ -67,6 +77,16 @@ void ConverterModel::SelectTo(int position) {
   if (position < -1 || position >= static_cast<int>(Index2Items.size())) return;
   Index2Selected = position;
   DoConvert();
+}
+
+void ConverterModel::Swap() {
+  std::swap(Index1Selected, Index2Selected);
+  if (TabIndex == catalogue::kKitchenTab) {
+    // Each selection moves with its list: the food chosen stays chosen, now in Index2.
+    std::swap(Index1Items, Index2Items);
+    KitchenReversed = !KitchenReversed;
+  }
+  if (Index1Selected >= 0 && Index2Selected >= 0) DoConvert();
 }
 
 }  // namespace vaneko::convert

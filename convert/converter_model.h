@@ -31,6 +31,10 @@ class ConverterModel {
   bool NumberFreshEntry = true;
   // The parsed number of the last conversion that got past parsing.
   double ConversionValue = 0;
+  // Set while the kitchen tab is turned round by the swap key: Index1 lists the measures,
+  // Index2 the foods, Nombre1 is an amount in the chosen measure and Result the grams it holds.
+  // Any refill of the lists (a change of tab or of language) clears it.
+  bool KitchenReversed = false;
 
   // The click handler of both lists and of "Calculer": parses Nombre1, runs the pair's formula
   // and writes Result. Throws the parse error or an arithmetic fault; whatever it wrote before
@@ -44,6 +48,12 @@ class ConverterModel {
   void SelectTab(int tab);        // a click on a tab: changes TabIndex, then TabControl1Change
   void SelectFrom(int position);  // a selection in Index1, then DoConvert
   void SelectTo(int position);    // a selection in Index2, then DoConvert
+
+  // The swap key "⇄": the two selections change places and, when both lists have one, the
+  // conversion runs again, as if the user had chosen the opposite pair. On the kitchen tab the
+  // lists themselves change places too, turning grams → measures into measures → grams and
+  // back.
+  void Swap();
 
   catalogue::Language CurrentLanguage() const { return DisplayLanguage; }
 };

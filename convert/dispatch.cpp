@@ -51,6 +51,16 @@ std::optional<ExactMap> FoodMap(int i, int j) {
   return ExactMap{*millilitresPerGram / At(measures, j).size};
 }
 
+// The inverse of FoodMap: the volume in millilitres first, then the grams it holds.
+std::optional<ExactMap> GramsOfMeasureMap(int measure, int food) {
+  const auto foods = catalogue::FoodRows();
+  const auto measures = catalogue::MeasureRows();
+  if (!IsPosition(foods, food) || !IsPosition(measures, measure)) return std::nullopt;
+  const auto& millilitresPerGram = At(foods, food).millilitresPerGram;
+  if (!millilitresPerGram) return std::nullopt;
+  return ExactMap{At(measures, measure).size / *millilitresPerGram};
+}
+
 template <int Tab>
 std::optional<Extended> ConvertInTab(int i, int j, const DecimalNumber& value) {
   return ConvertPair(Tab, i, j, value);
@@ -81,6 +91,10 @@ std::optional<ExactMap> PairMap(int tab, int i, int j) {
       return SizedMap(catalogue::UnitRows(tab), i, j);
   }
   return std::nullopt;
+}
+
+std::optional<ExactMap> MeasureToGramsMap(int measure, int food) {
+  return GramsOfMeasureMap(measure, food);
 }
 
 std::optional<Extended> ConvertPair(int tab, int i, int j, const DecimalNumber& value) {

@@ -20,6 +20,12 @@ namespace vaneko::convert {
 // - kitchen measures: value × (millilitres per gram of the food) / (millilitres of the measure).
 std::optional<ExactMap> PairMap(int tab, int i, int j);
 
+// The kitchen tab turned round: an amount in the measure at position `measure` of the measure
+// list to grams of the food at position `food` of the food list, that is
+// amount × (millilitres of the measure) / (millilitres per gram of the food), the exact inverse
+// of PairMap(5, food, measure). nullopt for a position past either list or a heading line.
+std::optional<ExactMap> MeasureToGramsMap(int measure, int food);
+
 // The pair's map applied to the typed value, correctly rounded to the 15 digits shown;
 // nullopt when the pair has no map. The caller wraps it in the floating-point fault guard.
 std::optional<Extended> ConvertPair(int tab, int i, int j, const DecimalNumber& value);

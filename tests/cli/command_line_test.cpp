@@ -216,8 +216,8 @@ INSTANTIATE_TEST_SUITE_P(
         HelpCase{{"units", "-h"},
                  "Usage: vaneko-cli units CATEGORY [--lang=fr|en] [--definitions]"},
         HelpCase{{"convert", "Distance", "--help"},
-                 "Usage: vaneko-cli [--format=plain] convert [--lang=fr|en] CATEGORY FROM TO "
-                 "NUMBER"},
+                 "Usage: vaneko-cli [--format=plain] convert [--lang=fr|en] [--swap] CATEGORY "
+                 "FROM TO NUMBER"},
         HelpCase{{"keys", "--help"}, "Usage: vaneko-cli [--format=plain] keys [--state] KEY..."}));
 
 std::vector<std::string> Lines(const std::string& text) {
