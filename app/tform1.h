@@ -25,6 +25,7 @@ class QFrame;
 namespace vaneko::app {
 
 class MultiRowTabControl;
+class TapeWindow;
 class UnitListBox;
 
 // One calculator key slot: reads the key from its sender.
@@ -77,6 +78,9 @@ class TForm1 : public QScrollArea {
   QRadioButton* Grad = nullptr;
   QPushButton* Button22 = nullptr;
   QPushButton* Button23 = nullptr;
+  // The tape: its key on the calculator panel and its window.
+  QPushButton* TapeKey = nullptr;
+  TapeWindow* Tape() const { return tapeWindow_; }
 
  public slots:
   // Converter.
@@ -90,6 +94,8 @@ class TForm1 : public QScrollArea {
   void Button49Click();
   void Button50Click();
   void Button157Click();
+  // Shows the tape window (the key "Ruban" or Ctrl+T).
+  void TapeKeyClick();
   // Key filters: run the field's filter for a typed character and let through what it admits.
   void CalcKeyPress(QLineEdit* sender, char32_t key);
   void ResultKeyPress(QLineEdit* sender, char32_t key);
@@ -243,6 +249,8 @@ class TForm1 : public QScrollArea {
   void BuildAboutPanel();
   void BuildCalculatorPanel();
   void SetTabOrder();
+  void BuildTape();
+  void WriteTapeCaptions();
   // Connects a button's click to the slot named `handler`.
   void ConnectClick(QPushButton* button, const char* handler);
   // Names `control` for a screen reader, now and after every change of interface language.
@@ -278,6 +286,7 @@ class TForm1 : public QScrollArea {
   std::vector<SpokenControl> spoken_;
   std::optional<catalogue::Language> spokenLanguage_;  // the language the names are in
   QWidget* form2_ = nullptr;
+  TapeWindow* tapeWindow_ = nullptr;
   MessageBoxFunction showMessage_;
   bool aligned_ = false;
 };
