@@ -68,6 +68,7 @@ TForm1::TForm1(QWidget* parent) : QScrollArea(parent) {
 
   BuildConverterHalf();
   BuildCalculatorPanel();
+  BuildTape();
   for (const ControlLayout* layout : kSpokenControls) {
     auto* control = Client->findChild<QWidget*>(QString::fromLatin1(layout->name));
     if (control == nullptr) qFatal("The main window has no control %s", layout->name);
@@ -182,6 +183,7 @@ void TForm1::WriteControls() {
   ShowSwapKey();
 
   SpeakInterfaceLanguage();
+  WriteTapeCaptions();
 
   switch (session_.calculator.Angle) {
     case calculator::AngleMode::Degrees:

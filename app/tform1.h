@@ -26,6 +26,7 @@ class QFrame;
 namespace vaneko::app {
 
 class MultiRowTabControl;
+class TapeWindow;
 class UnitListBox;
 
 // One calculator key slot: reads the key from its sender.
@@ -82,6 +83,9 @@ class TForm1 : public QScrollArea {
   QPushButton* SwapKey = nullptr;
   QLabel* FromNote = nullptr;
   QLabel* ToNote = nullptr;
+  // The tape: its key on the calculator panel and its window.
+  QPushButton* TapeKey = nullptr;
+  TapeWindow* Tape() const { return tapeWindow_; }
 
  public slots:
   // Converter.
@@ -96,6 +100,8 @@ class TForm1 : public QScrollArea {
   void Button50Click();
   void Button157Click();
   void SwapKeyClick();
+  // Shows the tape window (the key "Ruban" or Ctrl+T).
+  void TapeKeyClick();
   // Key filters: run the field's filter for a typed character and let through what it admits.
   void CalcKeyPress(QLineEdit* sender, char32_t key);
   void ResultKeyPress(QLineEdit* sender, char32_t key);
@@ -259,6 +265,8 @@ class TForm1 : public QScrollArea {
   void ShowSwapKey();
   void BuildCalculatorPanel();
   void SetTabOrder();
+  void BuildTape();
+  void WriteTapeCaptions();
   // Connects a button's click to the slot named `handler`.
   void ConnectClick(QPushButton* button, const char* handler);
   // Names `control` for a screen reader, now and after every change of interface language.
@@ -296,6 +304,7 @@ class TForm1 : public QScrollArea {
   QAction* copyNumber_ = nullptr;                      // "Copier": the result field's text as shown
   QAction* copyWithUnit_ = nullptr;  // "Copier avec l'unité": the text and the to-list's unit
   QWidget* form2_ = nullptr;
+  TapeWindow* tapeWindow_ = nullptr;
   MessageBoxFunction showMessage_;
   bool aligned_ = false;
 };

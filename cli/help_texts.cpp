@@ -21,7 +21,7 @@ constexpr std::string_view kProgramHelp =
     "  convert [--swap] CATEGORY FROM TO NUMBER\n"
     "                      NUMBER converted from unit FROM to unit TO; TO '*' converts it\n"
     "                      to every unit of the category, one NAME<TAB>RESULT line each\n"
-    "  keys [--state] KEY...\n"
+    "  keys [--state] [--tape] KEY...\n"
     "                      calculator keys pressed in order; prints the entry field\n"
     "\n"
     "Options:\n"
@@ -88,12 +88,13 @@ constexpr std::array kCommandHelp{
         "from TO to FROM.\n"},
     CommandHelpText{
         "keys",
-        "Usage: vaneko-cli [--format=plain] keys [--state] KEY...\n"
+        "Usage: vaneko-cli [--format=plain] keys [--state] [--tape] KEY...\n"
         "Presses calculator keys on a freshly started window and prints the entry field Calc\n"
         "(with --state: Calc, mem, X1, Y1 and Z1, one per line). A KEY is a key's caption as\n"
         "the panel shows it, Deg, Rad or Grad for the angle mode, type:TEXT to type TEXT into\n"
         "Calc through its key filter, or Enter. Message boxes are printed on stderr and the\n"
-        "keys go on; an unknown key exits with 2.\n"}};
+        "keys go on; an unknown key exits with 2. With --tape, the lines of the tape follow,\n"
+        "one per step of the calculator, each prefixed by \"tape: \".\n"}};
 
 }  // namespace
 

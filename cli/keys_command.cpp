@@ -1,9 +1,10 @@
-// vaneko-cli keys [--state] KEY...: presses calculator keys on a freshly started window.
+// vaneko-cli keys [--state] [--tape] KEY...: presses calculator keys on a freshly started window.
 // A KEY is a key's caption as the panel shows it, "Deg", "Rad" or "Grad" (the angle mode),
 // "type:TEXT" (types each character of TEXT into Calc through the key filter) or "Enter"
 // (types the Enter key there). Message boxes are printed on stderr and the keys go on.
 // Typed text goes through the field's key filter one character at a time, appended at the end,
-// so a long text costs time in proportion to its length.
+// so a long text costs time in proportion to its length. With --tape, the lines of the tape
+// follow the usual output, each prefixed by "tape: ".
 #include <exception>
 #include <ostream>
 #include <variant>
@@ -40,10 +41,13 @@ Step ParseStep(const std::string& key) {
 
 int RunKeys(const Args& args, const Options& options, Streams io) {
   bool printState = false;
+  bool printTape = false;
   std::vector<Step> steps;
   for (const std::string& arg : args) {
     if (arg == "--state" && steps.empty() && !printState) {
       printState = true;
+    } else if (arg == "--tape" && steps.empty() && !printTape) {
+      printTape = true;
     } else {
       steps.push_back(ParseStep(arg));
     }
@@ -75,6 +79,10 @@ int RunKeys(const Args& args, const Options& options, Streams io) {
            << "\nZ1: " << Shown(calc.Z1, options) << '\n';
   } else {
     io.out << Shown(calc.Calc, options) << '\n';
+  }
+  if (printTape) {
+    for (const calculator::TapeLine& line : session.tape.Lines())
+      io.out << "tape: " << Shown(line.text, options) << '\n';
   }
   return kExitOk;
 }

@@ -68,7 +68,7 @@ std::optional<char> Session::CalcKeyPress(Field sender, char32_t key) {
   // It does not empty a field marked for fresh entry first: emptying Calc there would throw the
   // shown result away, so that "2+3=" then "*4=" typed would give 0 instead of 20.
   if (const auto operatorKey = OperatorKey(key)) {
-    calculator.Execute(*operatorKey);
+    Execute(*operatorKey);
     return std::nullopt;
   }
 

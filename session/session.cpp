@@ -23,7 +23,7 @@ void Session::FormCreate() {
 
 void Session::Execute(const calculator::Command& command) {
   if (command.kind != calculator::Command::Kind::kExchange) {
-    calculator.Execute(command);
+    tape.Run(calculator, command);
     return;
   }
   switch (command.exchange) {

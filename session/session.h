@@ -10,6 +10,7 @@
 
 #include "calculator/calculator_model.h"
 #include "calculator/key_table.h"
+#include "calculator/tape.h"
 #include "catalogue/catalogue.h"
 #include "convert/converter_model.h"
 #include "core/field.h"
@@ -38,6 +39,8 @@ class Session {
 
   convert::ConverterModel converter;
   calculator::CalculatorModel calculator;
+  // Every step the calculator makes, for the tape window; kept for this run only.
+  calculator::Tape tape;
   Captions captions;
 
   int SavedTabIndex = 0;

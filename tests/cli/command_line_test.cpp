@@ -218,7 +218,8 @@ INSTANTIATE_TEST_SUITE_P(
         HelpCase{{"convert", "Distance", "--help"},
                  "Usage: vaneko-cli [--format=plain] convert [--lang=fr|en] [--swap] CATEGORY "
                  "FROM TO NUMBER"},
-        HelpCase{{"keys", "--help"}, "Usage: vaneko-cli [--format=plain] keys [--state] KEY..."}));
+        HelpCase{{"keys", "--help"},
+                 "Usage: vaneko-cli [--format=plain] keys [--state] [--tape] KEY..."}));
 
 std::vector<std::string> Lines(const std::string& text) {
   std::vector<std::string> lines;

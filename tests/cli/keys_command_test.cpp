@@ -58,5 +58,34 @@ TEST(CliKeys, AnUnknownKeyExitsTwoNamingIt) {
   EXPECT_NE(run.err.find("'Frobnicate'"), std::string::npos);
 }
 
+struct TapeCliCase {
+  std::vector<std::string> args;
+  const char* out;
+};
+
+class CliKeysTape : public ::testing::TestWithParam<TapeCliCase> {};
+
+TEST_P(CliKeysTape, PrintsTheTapeAfterTheUsualOutput) {
+  std::vector<std::string> args = {"keys"};
+  args.insert(args.end(), GetParam().args.begin(), GetParam().args.end());
+  const CliRun run = RunCli(args);
+  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_EQ(run.out, GetParam().out);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Sequences, CliKeysTape,
+    ::testing::Values(
+        TapeCliCase{{"--tape", "2", "+", "3", "*", "4", "="},
+                    "20\ntape: 2 + 3 = 5\ntape: 5 * 4 = 20\n"},
+        TapeCliCase{{"--state", "--tape", "3", "X", "4", "Y", "Sqrt(x^2 + y^ 2)"},
+                    "Calc: 5\nmem: 0\nX1: 3\nY1: 4\nZ1: 0\ntape: X 3 → X 3\ntape: Y 4 → Y 4\n"
+                    "tape: √(X² + Y²), X = 3, Y = 4 = 5\n"},
+        TapeCliCase{{"--tape", "type:8/0", "Enter"}, "8\ntape: 8 / 0: Division par 0\n"},
+        TapeCliCase{{"--tape", "Rad", "0", "Cos"}, "1\ntape: Cos(0 rad) = 1\n"},
+        TapeCliCase{{"--tape", "5"}, "5\n"},
+        // Without the flag the output is as before.
+        TapeCliCase{{"2", "+", "3", "="}, "5\n"}));
+
 }  // namespace
 }  // namespace vaneko::testing

@@ -1,0 +1,123 @@
+// The tape window: opened by its key or Ctrl+T, it lists the steps of the keys pressed on the
+// panel, copies them whole, clears them, and gives a line's result back to Calc.
+#include "app/tape_window.h"
+
+#include <QApplication>
+#include <QClipboard>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTest>
+
+#include "form1_driver.h"
+
+using vaneko::app::Form1Driver;
+
+namespace {
+
+QStringList ShownLines(const QListWidget* list) {
+  QStringList lines;
+  for (int row = 0; row < list->count(); ++row) lines.append(list->item(row)->text());
+  return lines;
+}
+
+}  // namespace
+
+class TapeWindowTest : public vaneko::app::Form1Test {
+  Q_OBJECT
+
+ private slots:
+  void StartsHiddenWithItsKeyOnThePanel() {
+    QVERIFY(driver_->form1.Tape() != nullptr);
+    QVERIFY(!driver_->form1.Tape()->isVisible());
+    QPushButton* key = driver_->CalculatorKey(QStringLiteral("Ruban"));
+    QVERIFY(key != nullptr);
+    QCOMPARE(key->parentWidget(), driver_->form1.Panel1);
+    QCOMPARE(key->accessibleName(), QStringLiteral("Ruban des calculs"));
+    QVERIFY(key->toolTip().contains(QStringLiteral("Ctrl+T")));
+  }
+
+  void ListsTheStepsOfTheKeysPressed_data() {
+    QTest::addColumn<QStringList>("keys");
+    QTest::addColumn<QStringList>("lines");
+    QTest::newRow("chain") << QStringList{"2", "+", "3", "*", "4", "="}
+                           << QStringList{"2 + 3 = 5", "5 * 4 = 20"};
+    QTest::newRow("sine") << QStringList{"3", "0", "Sin"} << QStringList{"Sin(30°) = 0,5"};
+    QTest::newRow("memory") << QStringList{"7", "M", "5", "M+"}
+                            << QStringList{"M 7 → mem 7", "M+ 5 → mem 12"};
+    QTest::newRow("refused division")
+        << QStringList{"8", "/", "0", "="} << QStringList{"8 / 0: Division par 0"};
+  }
+  void ListsTheStepsOfTheKeysPressed() {
+    QFETCH(QStringList, keys);
+    QFETCH(QStringList, lines);
+    driver_->Click(driver_->CalculatorKey(QStringLiteral("Ruban")));
+    auto* tape = driver_->form1.Tape();
+    QVERIFY(QTest::qWaitForWindowExposed(tape));
+    driver_->ClickCalculatorKeys(keys);
+    QCOMPARE(ShownLines(tape->Lines), lines);
+  }
+
+  void ShowsStepsMadeWhileClosedAndOpensWithCtrlT() {
+    driver_->ClickCalculatorKeys({"1", "+", "1", "="});
+    QTest::keyClick(driver_->form1.Calc, Qt::Key_T, Qt::ControlModifier);
+    auto* tape = driver_->form1.Tape();
+    QVERIFY(QTest::qWaitForWindowExposed(tape));
+    QCOMPARE(ShownLines(tape->Lines), QStringList{"1 + 1 = 2"});
+  }
+
+  void CopiesEveryLineAndClears() {
+    driver_->Click(driver_->CalculatorKey(QStringLiteral("Ruban")));
+    auto* tape = driver_->form1.Tape();
+    QVERIFY(QTest::qWaitForWindowExposed(tape));
+    driver_->ClickCalculatorKeys({"2", "+", "3", "*", "4", "="});
+    QApplication::clipboard()->clear();
+    driver_->Click(tape->CopyKey);
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("2 + 3 = 5\n5 * 4 = 20\n"));
+    QApplication::clipboard()->clear();
+    tape->activateWindow();
+    QTest::keyClick(tape->Lines, Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("2 + 3 = 5\n5 * 4 = 20\n"));
+    driver_->Click(tape->ClearKey);
+    QCOMPARE(tape->Lines->count(), 0);
+    driver_->ClickCalculatorKeys({"+", "1", "="});
+    QCOMPARE(ShownLines(tape->Lines), QStringList{"20 + 1 = 21"});
+  }
+
+  void DoubleClickPutsTheResultIntoCalc() {
+    driver_->Click(driver_->CalculatorKey(QStringLiteral("Ruban")));
+    auto* tape = driver_->form1.Tape();
+    QVERIFY(QTest::qWaitForWindowExposed(tape));
+    driver_->ClickCalculatorKeys({"1", "ArcTan", "C"});
+    QCOMPARE(driver_->form1.Calc->text(), QString());
+    QListWidgetItem* item = tape->Lines->item(0);
+    QVERIFY(item != nullptr);
+    const QRect place = tape->Lines->visualItemRect(item);
+    // A double-click arrives as a press, a release, then the double-click press.
+    QTest::mouseClick(tape->Lines->viewport(), Qt::LeftButton, {}, place.center());
+    QTest::mouseDClick(tape->Lines->viewport(), Qt::LeftButton, {}, place.center());
+    // The result without its angle unit; the next digit starts a new number.
+    QCOMPARE(driver_->form1.Calc->text(), QStringLiteral("45"));
+    driver_->ClickCalculatorKeys({"7"});
+    QCOMPARE(driver_->form1.Calc->text(), QStringLiteral("7"));
+  }
+
+  void FollowsTheInterfaceLanguage() {
+    driver_->Click(driver_->ConverterKey(QStringLiteral("English")));
+    QPushButton* key = driver_->CalculatorKey(QStringLiteral("Tape"));
+    QVERIFY(key != nullptr);
+    QCOMPARE(key->accessibleName(), QStringLiteral("Calculation tape"));
+    QVERIFY(key->toolTip().startsWith(QStringLiteral("Opens the tape")));
+    auto* tape = driver_->form1.Tape();
+    QCOMPARE(tape->windowTitle(), QStringLiteral("Tape"));
+    QCOMPARE(tape->CopyKey->text(), QStringLiteral("Copy"));
+    QCOMPARE(tape->ClearKey->text(), QStringLiteral("Clear"));
+    driver_->Click(driver_->ConverterKey(QStringLiteral("Français")));
+    QCOMPARE(tape->windowTitle(), QStringLiteral("Ruban"));
+    QCOMPARE(tape->CopyKey->text(), QStringLiteral("Copier"));
+    QCOMPARE(tape->ClearKey->text(), QStringLiteral("Effacer"));
+  }
+};
+
+QTEST_MAIN(TapeWindowTest)
+#include "tape_window_test.moc"
