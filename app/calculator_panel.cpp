@@ -93,6 +93,10 @@ void TForm1::BuildCalculatorPanel() {
     PlaceOnPanel(edit, PlaceOf(kFieldPlaces, entry.name));
     Speak(edit, entry.accessibleName, entry.description);
     edit->installEventFilter(this);
+    // A paste or a Delete changes the text in place: the field reads as its digits from then
+    // on, even if the new text happens to be the one a full value was written with.
+    const Field field = entry.field;
+    connect(edit, &QLineEdit::textEdited, this, [this, field] { session_.FieldEdited(field); });
     fields_.emplace_back(edit, entry.field);
   }
 

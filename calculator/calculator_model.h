@@ -6,10 +6,13 @@
 // routine with their own operation.
 #pragma once
 
+#include <array>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "calculator/command.h"
+#include "calculator/held_value.h"
 #include "core/fp_faults.h"
 
 namespace vaneko::calculator {
@@ -74,9 +77,16 @@ class CalculatorModel {
   void SubtractFrom(Register target);
   // The text field of a register.
   std::string& Text(Register target);
+  const std::string& Text(Register target) const;
 
   // A constant key: the constant replaces the entry.
   void Enter(const Constant& constant);
+
+  // The text of the entry or of a register was changed from outside the keys (typed into,
+  // pasted, deleted). It reads as its digits from now on, even when it happens to show the very
+  // text a value was written with.
+  void EntryEdited() { entryValue_.Forget(); }
+  void Edited(Register target) { HeldIn(target).Forget(); }
 
  private:
   // A function or formula: load the entry, evaluate `op` at once, leave nothing pending.
@@ -95,12 +105,28 @@ class CalculatorModel {
   enum class FieldArithmetic { Add, Subtract };
   void UpdateField(Register target, FieldArithmetic arithmetic);
 
-  // The entry's value. While Calc still holds the text a value constant key wrote, that is the
-  // constant in full extended precision rather than its 15 shown digits.
+  // The value of the entry or of a register: the full value written there while the field
+  // still shows the text it was written with (a value constant, a result), else its digits.
   Extended ReadEntry() const;
+  Extended ReadRegister(Register target) const;
+  // Calc := `value` in the number notation, its full value held beside the text.
+  void WriteEntry(Extended value);
+  HeldValue& HeldIn(Register target) { return registerValues_[static_cast<std::size_t>(target)]; }
+  const HeldValue& HeldIn(Register target) const {
+    return registerValues_[static_cast<std::size_t>(target)];
+  }
 
-  std::string constantText_;  // the text the last value constant key wrote, empty when none
-  Extended constantValue_ = 0;
+  // The accumulator. `Accumulator` is the double that the range of every stored result is
+  // checked against; a value loaded from a field that holds more than its digits (a value
+  // constant, a memory sum) stays in full beside it, so that Pi - Pi is 0.
+  void LoadEntry();
+  void StoreResult(Extended result);
+  Extended AccumulatorValue() const { return accumulatorFull_.value_or(Accumulator); }
+  void ShowAccumulator() { WriteEntry(AccumulatorValue()); }
+
+  HeldValue entryValue_;
+  std::array<HeldValue, 4> registerValues_;  // M, X, Y, Z in the order of Register
+  std::optional<Extended> accumulatorFull_;
 };
 
 }  // namespace vaneko::calculator

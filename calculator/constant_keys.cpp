@@ -5,21 +5,16 @@
 
 namespace vaneko::calculator {
 
+// A value constant shows its 15 digits and keeps its full value while Calc shows them; a text
+// constant is its text, read as its digits like anything typed.
 void CalculatorModel::Enter(const Constant& constant) {
   if (constant.kind == Constant::Kind::kValue) {
-    Calc = FormatNumber(constant.value);
-    constantText_ = Calc;
-    constantValue_ = constant.value;
+    WriteEntry(constant.value);
   } else {
     Calc = std::string(constant.text);
-    constantText_.clear();
+    entryValue_.Forget();
   }
   CalcFreshEntry = true;
-}
-
-Extended CalculatorModel::ReadEntry() const {
-  if (!constantText_.empty() && Calc == constantText_) return constantValue_;
-  return ReadNumber(Calc);
 }
 
 }  // namespace vaneko::calculator

@@ -7,6 +7,7 @@
 namespace vaneko::calculator {
 
 void CalculatorModel::Digit(char digitOrComma) {
+  entryValue_.Forget();  // keyed digits read as digits, even those of a value just shown
   if (CalcFreshEntry) {
     Calc.clear();
     CalcFreshEntry = false;
@@ -26,13 +27,15 @@ void CalculatorModel::ClearEntry() {
 }
 
 void CalculatorModel::Backspace() {
-  if (CharacterCount(Calc) > 1) RemoveLastCharacter(Calc);
+  if (CharacterCount(Calc) <= 1) return;
+  RemoveLastCharacter(Calc);
+  entryValue_.Forget();
 }
 
 void CalculatorModel::ChangeSign() {
   if (Calc.empty()) Calc = "0";
   const Extended value = ReadEntry();
-  Calc = FormatNumber(Guarded([&] { return value * -1; }));
+  WriteEntry(Guarded([&] { return value * -1; }));
 }
 
 }  // namespace vaneko::calculator

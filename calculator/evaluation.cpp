@@ -12,12 +12,39 @@ namespace {
 constexpr const char* kDivisionByZeroNotice = "Division par 0";
 }  // namespace
 
+Extended CalculatorModel::ReadEntry() const {
+  if (const std::optional<Extended> held = entryValue_.For(Calc)) return *held;
+  return ReadNumber(Calc);
+}
+
+void CalculatorModel::WriteEntry(Extended value) {
+  Calc = FormatNumber(value);
+  entryValue_.Hold(Calc, value);
+}
+
+// The entry's digits are stored as a double, as every value the accumulator takes; a full value
+// behind the entry is kept whole beside that double (which still decides the range).
+void CalculatorModel::LoadEntry() {
+  if (const std::optional<Extended> held = entryValue_.For(Calc)) {
+    Accumulator = NarrowToDouble(*held);
+    accumulatorFull_ = held;
+  } else {
+    Accumulator = NarrowToDouble(ReadNumber(Calc));
+    accumulatorFull_.reset();
+  }
+}
+
+void CalculatorModel::StoreResult(Extended result) {
+  Accumulator = NarrowToDouble(result);
+  accumulatorFull_.reset();
+}
+
 void CalculatorModel::Calcul() {
   CalcFreshEntry = true;
   if (Calc.empty()) Calc = "0";
   if (AccumulatorState == AccumulatorState::kEmpty) {
     // An empty accumulator only loads the entry; the pending operation waits.
-    Accumulator = NarrowToDouble(ReadEntry());
+    LoadEntry();
     AccumulatorState = AccumulatorState::kHolding;
   } else {
     const Op op = PendingOperation;
@@ -27,9 +54,10 @@ void CalculatorModel::Calcul() {
       ApplyFunction(op);
     } else if (IsFormula(op)) {
       ApplyFormula(op);
+      accumulatorFull_.reset();  // a formula stores its result as a double only
     }
   }
-  Calc = FormatNumber(Accumulator);
+  ShowAccumulator();
 }
 
 void CalculatorModel::ApplyTwoOperand(Op op) {
@@ -38,7 +66,7 @@ void CalculatorModel::ApplyTwoOperand(Op op) {
     RefuseDivisionByZero();
     return;
   }
-  const Extended left = Accumulator;
+  const Extended left = AccumulatorValue();
   const Extended result = Guarded([&]() -> Extended {
     switch (op) {
       case Op::kMultiply:
@@ -59,12 +87,12 @@ void CalculatorModel::ApplyTwoOperand(Op op) {
         return left;
     }
   });
-  Accumulator = NarrowToDouble(result);
+  StoreResult(result);
 }
 
 void CalculatorModel::RefuseDivisionByZero() {
   if (ShowNotice) ShowNotice(kDivisionByZeroNotice);
-  Calc = FormatNumber(Accumulator);
+  ShowAccumulator();
   AccumulatorState = AccumulatorState::kRefusedDivision;
 }
 
@@ -80,7 +108,7 @@ void CalculatorModel::Press(Op op) {
 }
 
 void CalculatorModel::EvaluateAtOnce(Op op) {
-  Accumulator = NarrowToDouble(ReadEntry());
+  LoadEntry();
   AccumulatorState = AccumulatorState::kHolding;
   PendingOperation = op;
   try {

@@ -100,7 +100,7 @@ void CalculatorModel::ApplyFunction(Op op) {
     RefuseDivisionByZero();
     return;
   }
-  Accumulator = NarrowToDouble(Guarded([&] { return value(argument); }));
+  StoreResult(Guarded([&] { return value(argument); }));
 }
 
 }  // namespace vaneko::calculator

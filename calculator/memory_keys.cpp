@@ -31,34 +31,60 @@ constexpr RegisterRules RulesOf(Register target) {
   return {false, false};
 }
 
-}  // namespace
-
-std::string& CalculatorModel::Text(Register target) {
+// The field of a register, for a model and a const model alike.
+template <class Model>
+auto& FieldOf(Model& model, Register target) {
   switch (target) {
     case Register::kM:
-      return mem;
+      return model.mem;
     case Register::kX:
-      return X1;
+      return model.X1;
     case Register::kY:
-      return Y1;
+      return model.Y1;
     case Register::kZ:
       break;
   }
-  return Z1;
+  return model.Z1;
 }
 
+}  // namespace
+
+std::string& CalculatorModel::Text(Register target) {
+  return FieldOf(*this, target);
+}
+
+const std::string& CalculatorModel::Text(Register target) const {
+  return FieldOf(*this, target);
+}
+
+Extended CalculatorModel::ReadRegister(Register target) const {
+  const std::string& field = Text(target);
+  if (const std::optional<Extended> held = HeldIn(target).For(field)) return *held;
+  return ReadNumber(field);
+}
+
+// Store and recall copy the text, and with it the full value it stands for, if any.
 void CalculatorModel::StoreIn(Register target) {
   Text(target) = Calc;
+  if (const std::optional<Extended> held = entryValue_.For(Calc))
+    HeldIn(target).Hold(Calc, *held);
+  else
+    HeldIn(target).Forget();
   CalcFreshEntry = true;
 }
 
 void CalculatorModel::RecallFrom(Register target) {
   Calc = Text(target);
+  if (const std::optional<Extended> held = HeldIn(target).For(Calc))
+    entryValue_.Hold(Calc, *held);
+  else
+    entryValue_.Forget();
   CalcFreshEntry = true;
 }
 
 void CalculatorModel::Clear(Register target) {
   Text(target) = kClearedField;
+  HeldIn(target).Forget();
   CalcFreshEntry = true;
 }
 
@@ -77,11 +103,12 @@ void CalculatorModel::UpdateField(Register target, FieldArithmetic arithmetic) {
   if (rules.freshEntryFirst) CalcFreshEntry = true;
   if (rules.emptyEntryIsZero && Calc.empty()) Calc = "0";
   std::string& field = Text(target);
-  const Extended stored = ReadNumber(field);
+  const Extended stored = ReadRegister(target);
   const Extended entry = ReadEntry();
   const Extended result =
       Guarded([&] { return arithmetic == FieldArithmetic::Add ? stored + entry : stored - entry; });
   field = FormatNumber(result);
+  HeldIn(target).Hold(field, result);
   CalcFreshEntry = true;
 }
 

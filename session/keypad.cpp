@@ -77,21 +77,27 @@ std::optional<char> Session::CalcKeyPress(Field sender, char32_t key) {
   calculator.CalcFreshEntry = false;
   converter.NumberFreshEntry = false;
 
-  switch (key) {
-    case U',':
-    case U'.':
-      // Only a comma needs to know whether the field holds one already. The field is looked at
-      // in place, not copied, so that typing a long text stays linear in its length.
-      EntryHasComma = Text(sender).find(',') != std::string::npos;
-      if (EntryHasComma) return std::nullopt;
-      EntryHasComma = true;
-      return ',';
-    case U'\b':
-      return kBackspaceKey;
-    default:
-      if (key >= U'0' && key <= U'9') return static_cast<char>(key);
-      return std::nullopt;
-  }
+  const std::optional<char> admitted = [&]() -> std::optional<char> {
+    switch (key) {
+      case U',':
+      case U'.':
+        // Only a comma needs to know whether the field holds one already. The field is looked
+        // at in place, not copied, so that typing a long text stays linear in its length.
+        EntryHasComma = Text(sender).find(',') != std::string::npos;
+        if (EntryHasComma) return std::nullopt;
+        EntryHasComma = true;
+        return ',';
+      case U'\b':
+        return kBackspaceKey;
+      default:
+        if (key >= U'0' && key <= U'9') return static_cast<char>(key);
+        return std::nullopt;
+    }
+  }();
+  // Whatever reaches Calc edits it: from then on it reads as its digits, even if typing
+  // happens to restore the text of a value shown there.
+  if (admitted && sender == Field::Calc) calculator.EntryEdited();
+  return admitted;
 }
 
 std::optional<char> Session::ResultKeyPress(Field, char32_t) {

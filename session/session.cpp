@@ -36,13 +36,33 @@ void Session::Execute(const calculator::Command& command) {
   }
 }
 
-// Plain text copies: neither reads a number, neither touches the fresh-entry marks.
+// Plain text copies: neither reads a number, neither touches the fresh-entry marks. The taken
+// text reads as its digits, like a pasted one.
 void Session::TakeResult() {
   calculator.Calc = converter.Result;
+  calculator.EntryEdited();
 }
 
 void Session::GiveEntry() {
   converter.Nombre1 = calculator.Calc;
+}
+
+void Session::FieldEdited(Field field) {
+  switch (field) {
+    case Field::Nombre1:
+    case Field::Result:
+      return;
+    case Field::Calc:
+      return calculator.EntryEdited();
+    case Field::mem:
+      return calculator.Edited(calculator::Register::kM);
+    case Field::X1:
+      return calculator.Edited(calculator::Register::kX);
+    case Field::Y1:
+      return calculator.Edited(calculator::Register::kY);
+    case Field::Z1:
+      return calculator.Edited(calculator::Register::kZ);
+  }
 }
 
 std::string& Session::Text(Field field) {

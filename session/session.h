@@ -79,6 +79,9 @@ class Session {
 
   // The text of a field.
   std::string& Text(Field field);
+  // The user changed a field's text in place (typed, pasted, deleted): a calculator field reads
+  // as its digits from now on.
+  void FieldEdited(Field field);
 };
 
 }  // namespace vaneko

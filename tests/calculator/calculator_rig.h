@@ -58,7 +58,10 @@ class CalculatorRig {
   // The exchanges are the session's; here they copy to and from the rig's converter fields.
   void Execute(const Command& command) {
     if (command.kind != Command::Kind::kExchange) return model.Execute(command);
-    if (command.exchange == Exchange::kTakeResult) model.Calc = result;
+    if (command.exchange == Exchange::kTakeResult) {
+      model.Calc = result;
+      model.EntryEdited();  // a taken text reads as its digits, as in the session
+    }
     if (command.exchange == Exchange::kGiveEntry) nombre1 = model.Calc;
   }
 
