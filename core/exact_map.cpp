@@ -8,6 +8,8 @@
 #include <limits>
 #include <string>
 
+#include "core/powers_of_ten.h"
+
 namespace vaneko {
 
 namespace {
@@ -22,17 +24,6 @@ constexpr int kSignificantDigits = 15;
 // 64-bit mantissa (π too, and each multiplication by it), and the map adds two roundings. 2^-56
 // covers that with a wide margin.
 constexpr Extended kRelativeError = 0x1p-56L;
-
-// Powers of ten that the extended format holds exactly (5^27 < 2^64).
-constexpr std::array<Extended, 28> kExactPowersOfTen = [] {
-  std::array<Extended, 28> powers{};
-  Extended power = 1;
-  for (Extended& entry : powers) {
-    entry = power;
-    power *= 10;
-  }
-  return powers;
-}();
 
 // magnitude × 10^shift with at most two roundings, for |shift| <= 54.
 Extended ScaleByPowerOfTen(Extended magnitude, int shift) {

@@ -10,6 +10,7 @@
 #include <utility>
 
 #include "core/errors.h"
+#include "core/powers_of_ten.h"
 
 namespace vaneko {
 
@@ -101,17 +102,6 @@ bool ToExtendedValue(const DecimalNumber& number, Extended& value) {
   value = parsed;
   return true;
 }
-
-// Powers of ten that the extended format holds exactly (5^27 < 2^64).
-constexpr std::array<Extended, 28> kExactPowersOfTen = [] {
-  std::array<Extended, 28> powers{};
-  Extended power = 1;
-  for (Extended& entry : powers) {
-    entry = power;
-    power *= 10;
-  }
-  return powers;
-}();
 
 // Rounds `magnitude` (> 0) to 15 significant digits, a half away from zero, from its exact
 // decimal expansion: slow, but right for every value.
