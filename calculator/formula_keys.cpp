@@ -49,7 +49,7 @@ constexpr FormulaRow kFormulas[] = {
        return o.Out(ArcTan2(LibraryArgument(o.X), LibraryArgument(o.Y)));
      }},
     {Op::kDifferenceOfSquaresXY, kX | kY,
-     [](const O& o) { return std::sqrt(o.X * o.X - o.Y * o.Y); }},
+     [](const O& o) { return SquareRoot(o.X * o.X - o.Y * o.Y); }},
     {Op::kXOverSinY, kX | kY, [](const O& o) { return o.X / Sine(o.Theta(o.Y)); }},
     {Op::kXOverCosY, kX | kY, [](const O& o) { return o.X / Cosine(o.Theta(o.Y)); }},
     {Op::kXTimesSinY, kX | kY, [](const O& o) { return o.X * Sine(o.Theta(o.Y)); }},
@@ -65,32 +65,32 @@ constexpr FormulaRow kFormulas[] = {
     {Op::kCosFromSinX, kX,
      [](const O& o) {
        const Extended sine = Sine(o.Theta(o.X));
-       return std::sqrt(1 - sine * sine);
+       return SquareRoot(1 - sine * sine);
      }},
     {Op::kSinFromCosX, kX,
      [](const O& o) {
        const Extended cosine = Cosine(o.Theta(o.X));
-       return std::sqrt(1 - cosine * cosine);
+       return SquareRoot(1 - cosine * cosine);
      }},
     {Op::kTanFromSecX, kX,
      [](const O& o) {
        const Extended secant = 1 / Cosine(o.Theta(o.X));
-       return std::sqrt(secant * secant - 1);
+       return SquareRoot(secant * secant - 1);
      }},
     {Op::kSecFromTanX, kX,
      [](const O& o) {
        const Extended tangent = Tan(LibraryArgument(o.Theta(o.X)));
-       return std::sqrt(1 + tangent * tangent);
+       return SquareRoot(1 + tangent * tangent);
      }},
     {Op::kCoTanFromCoSecX, kX,
      [](const O& o) {
        const Extended cosecant = 1 / Sine(o.Theta(o.X));
-       return std::sqrt(cosecant * cosecant - 1);
+       return SquareRoot(cosecant * cosecant - 1);
      }},
     {Op::kCoSecFromCoTanX, kX,
      [](const O& o) {
        const Extended cotangent = 1 / std::tan(o.Theta(o.X));
-       return std::sqrt(1 + cotangent * cotangent);
+       return SquareRoot(1 + cotangent * cotangent);
      }},
     {Op::kSineRuleX, kX | kY,
      [](const O& o) { return o.X * Sine(o.Theta(o.Y)) / Sine(o.Theta(o.X)); }},
@@ -98,9 +98,9 @@ constexpr FormulaRow kFormulas[] = {
      [](const O& o) { return o.Y * Sine(o.Theta(o.X)) / Sine(o.Theta(o.Y)); }},
     {Op::kInverseNormXY, kX | kY, [](const O& o) { return 1 / o.NormXY(); }},
     {Op::kNormXYZ, kX | kY | kZ,
-     [](const O& o) { return std::sqrt(o.X * o.X + o.Y * o.Y + o.Z * o.Z); }},
+     [](const O& o) { return SquareRoot(o.X * o.X + o.Y * o.Y + o.Z * o.Z); }},
     {Op::kDifferenceOfSquaresXYZ, kX | kY | kZ,
-     [](const O& o) { return std::sqrt(o.X * o.X - o.Y * o.Y - o.Z * o.Z); }},
+     [](const O& o) { return SquareRoot(o.X * o.X - o.Y * o.Y - o.Z * o.Z); }},
     // The angles of the point (X, Y) and of (X, Y, Z): the arc function takes the quotient.
     {Op::kArcCosOfNormalisedX, kX | kY,
      [](const O& o) -> Extended { return o.Out(ArcCos(LibraryArgument(o.X / o.NormXY()))); }},
@@ -110,7 +110,9 @@ constexpr FormulaRow kFormulas[] = {
      [](const O& o) { return o.Out(std::atan(o.Z / o.NormXY())); }},
     {Op::kCosineRule, kX | kY | kZ,
      [](const O& o) {
-       return std::sqrt(o.X * o.X + o.Y * o.Y - 2 * o.X * o.Y * Cosine(o.Theta(o.Z)));
+       // The cosine first: MinGW-w64's cosl clears the flags that the squares may have raised.
+       const Extended cosine = Cosine(o.Theta(o.Z));
+       return SquareRoot(o.X * o.X + o.Y * o.Y - 2 * o.X * o.Y * cosine);
      }},
     {Op::kSinXCosY, kX | kY,
      [](const O& o) { return (Sine(o.Theta(o.X + o.Y)) + Sine(o.Theta(o.X - o.Y))) / 2; }},

@@ -30,4 +30,14 @@ inline double LibraryArgument(Extended value) {
   return narrowed;
 }
 
+// The square root; a negative argument is the invalid operation. MinGW-w64's sqrtl returns its
+// NaN without raising the flag, so the flag is raised here, the same on every platform.
+inline Extended SquareRoot(Extended value) {
+  if (value < 0) {
+    volatile Extended zero = 0;
+    return zero / zero;
+  }
+  return std::sqrt(value);
+}
+
 }  // namespace vaneko::calculator
