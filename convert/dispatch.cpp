@@ -2,8 +2,10 @@
 
 #include <array>
 #include <cstddef>
+#include <mutex>
 #include <span>
 #include <utility>
+#include <vector>
 
 #include "catalogue/catalogue.h"
 #include "core/exact_size.h"
@@ -97,10 +99,29 @@ std::optional<ExactMap> MeasureToGramsMap(int measure, int food) {
   return GramsOfMeasureMap(measure, food);
 }
 
+// The maps of every pair of a tab, combined from its rows once, at the tab's first conversion
+// (at most 38 × 38 of them): combining exact sizes takes a few hundred nanoseconds, which a
+// conversion would otherwise pay each time; a lookup takes none.
+const std::optional<ExactMap>* CachedPairMap(int tab, int i, int j) {
+  static std::array<std::once_flag, catalogue::kCategoryCount> filled;
+  static std::array<std::vector<std::optional<ExactMap>>, catalogue::kCategoryCount> maps;
+  if (tab < 0 || tab >= catalogue::kCategoryCount) return nullptr;
+  const auto tabIndex = static_cast<std::size_t>(tab);
+  const int from = static_cast<int>(catalogue::FromList(tab, catalogue::Language::French).size());
+  const int to = static_cast<int>(catalogue::ToList(tab, catalogue::Language::French).size());
+  if (i < 0 || j < 0 || i >= from || j >= to) return nullptr;
+  std::call_once(filled[tabIndex], [&] {
+    maps[tabIndex].reserve(static_cast<std::size_t>(from * to));
+    for (int a = 0; a < from; ++a)
+      for (int b = 0; b < to; ++b) maps[tabIndex].push_back(PairMap(tab, a, b));
+  });
+  return &maps[tabIndex][static_cast<std::size_t>(i * to + j)];
+}
+
 std::optional<Extended> ConvertPair(int tab, int i, int j, const DecimalNumber& value) {
-  const std::optional<ExactMap> map = PairMap(tab, i, j);
-  if (!map) return std::nullopt;
-  return ApplyExactly(value, *map);
+  const std::optional<ExactMap>* map = CachedPairMap(tab, i, j);
+  if (map == nullptr || !*map) return std::nullopt;
+  return ApplyExactly(value, **map);
 }
 
 PairFormula CategoryFormula(int tab) {

@@ -20,15 +20,31 @@ struct ExactSize {
 
 namespace exact_detail {
 
+constexpr int TrailingZeros(UInt128 v) {
+  const auto low = static_cast<unsigned long long>(v);
+  return low != 0 ? __builtin_ctzll(low)
+                  : 64 + __builtin_ctzll(static_cast<unsigned long long>(v >> 64));
+}
+
+// The greatest common divisor by Stein's binary method: shifts and subtractions, no 128-bit
+// division (a slow library call), as conversions combine sizes at run time too.
 constexpr Int128 Gcd(Int128 a, Int128 b) {
-  if (a < 0) a = -a;
-  if (b < 0) b = -b;
-  while (b != 0) {
-    const Int128 r = a % b;
-    a = b;
-    b = r;
-  }
-  return a;
+  UInt128 u = static_cast<UInt128>(a < 0 ? -a : a);
+  UInt128 v = static_cast<UInt128>(b < 0 ? -b : b);
+  if (u == 0) return static_cast<Int128>(v);
+  if (v == 0) return static_cast<Int128>(u);
+  const int shift = TrailingZeros(u | v);
+  u >>= TrailingZeros(u);
+  do {
+    v >>= TrailingZeros(v);
+    if (u > v) {
+      const UInt128 t = u;
+      u = v;
+      v = t;
+    }
+    v -= u;
+  } while (v != 0);
+  return static_cast<Int128>(u << shift);
 }
 
 // a × b, refusing (at compile time: a non-constant expression) a product beyond 127 bits.
