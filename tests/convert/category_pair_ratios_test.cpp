@@ -30,11 +30,6 @@ Sizes InExtended() {
   return sizes;
 }
 
-// Fuel economy's mile, in metres, and gallons, in millilitres.
-const long double kMile = reference::kMile.convert_to<long double>();
-const long double kUkGallonMl = reference::kUkGallonMl.convert_to<long double>();
-const long double kUsGallonMl = reference::kUsGallonMl.convert_to<long double>();
-
 Sizes AngleDegrees() {
   return {1, 1.0L / 60, 1.0L / 3600, 0.9L, 180 / std::numbers::pi_v<long double>};
 }
@@ -118,37 +113,11 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 // Fuel economy: every measure expressed in kilometres per litre and back, from the mile and the
-// gallons.
-long double ToKilometresPerLitre(int unit, long double v) {
-  const long double mile = kMile / 1000;
-  switch (unit) {
-    case 0:
-      return v;
-    case 1:
-      return 100 / v;
-    case 2:
-      return 1 / v;
-    case 3:
-      return v * mile / (kUkGallonMl / 1000);
-    default:
-      return v * mile / (kUsGallonMl / 1000);
-  }
-}
-
-long double FromKilometresPerLitre(int unit, long double kmPerLitre) {
-  const long double mile = kMile / 1000;
-  switch (unit) {
-    case 0:
-      return kmPerLitre;
-    case 1:
-      return 100 / kmPerLitre;
-    case 2:
-      return 1 / kmPerLitre;
-    case 3:
-      return kmPerLitre * (kUkGallonMl / 1000) / mile;
-    default:
-      return kmPerLitre * (kUsGallonMl / 1000) / mile;
-  }
+// gallons (the reference's exact maps, in extended precision).
+long double ThroughKilometresPerLitre(int from, int to, double value) {
+  const reference::Rational exact(value);
+  return reference::FromKilometresPerLitre(to, reference::ToKilometresPerLitre(from, exact))
+      .convert_to<long double>();
 }
 
 TEST(FuelEconomy, EveryOrderedPairFollowsTheDefinitions) {
@@ -161,7 +130,7 @@ TEST(FuelEconomy, EveryOrderedPairFollowsTheDefinitions) {
         const auto converted = Guarded([&] { return formula(i, j, Typed(value)); });
         ASSERT_TRUE(converted.has_value());
         ExpectSameTo14Digits(
-            *converted, FromKilometresPerLitre(j, ToKilometresPerLitre(i, value)),
+            *converted, ThroughKilometresPerLitre(i, j, value),
             std::to_string(value) + " pair " + std::to_string(i) + " -> " + std::to_string(j));
       }
     }

@@ -198,41 +198,6 @@ std::string TemperatureReference(int i, int j, const Rational& x) {
   return Shown(FromKelvin(j, ToKelvin(i, x)));
 }
 
-// Tab 12: every measure through kilometres per litre, from the mile and the gallons.
-// Kilometres per litre, litres per 100 km, litres per km, miles per UK gallon, miles per US
-// gallon, in list order.
-Rational ToKilometresPerLitre(int unit, const Rational& v) {
-  const Rational mileKm = kMile / 1000;
-  switch (unit) {
-    case 0:
-      return v;
-    case 1:
-      return 100 / v;
-    case 2:
-      return 1 / v;
-    case 3:
-      return v * mileKm / (kUkGallonMl / 1000);
-    default:
-      return v * mileKm / (kUsGallonMl / 1000);
-  }
-}
-
-Rational FromKilometresPerLitre(int unit, const Rational& kmPerLitre) {
-  const Rational mileKm = kMile / 1000;
-  switch (unit) {
-    case 0:
-      return kmPerLitre;
-    case 1:
-      return 100 / kmPerLitre;
-    case 2:
-      return 1 / kmPerLitre;
-    case 3:
-      return kmPerLitre * (kUkGallonMl / 1000) / mileKm;
-    default:
-      return kmPerLitre * (kUsGallonMl / 1000) / mileKm;
-  }
-}
-
 std::string FuelEconomyReference(int i, int j, const Rational& x) {
   return Shown(FromKilometresPerLitre(j, ToKilometresPerLitre(i, x)));
 }

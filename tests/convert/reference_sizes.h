@@ -342,4 +342,39 @@ inline Sizes RadioactivityBecquerels() {
   return {1, "3.7E10"_q, "1E9"_q, "1E3"_q, "1E6"_q, "3.7E7"_q};
 }
 
+// Tab 12: every measure through kilometres per litre, from the mile and the gallons.
+// Kilometres per litre, litres per 100 km, litres per km, miles per UK gallon, miles per US
+// gallon, in list order.
+inline Rational ToKilometresPerLitre(int unit, const Rational& v) {
+  const Rational mileKm = kMile / 1000;
+  switch (unit) {
+    case 0:
+      return v;
+    case 1:
+      return 100 / v;
+    case 2:
+      return 1 / v;
+    case 3:
+      return v * mileKm / (kUkGallonMl / 1000);
+    default:
+      return v * mileKm / (kUsGallonMl / 1000);
+  }
+}
+
+inline Rational FromKilometresPerLitre(int unit, const Rational& kmPerLitre) {
+  const Rational mileKm = kMile / 1000;
+  switch (unit) {
+    case 0:
+      return kmPerLitre;
+    case 1:
+      return 100 / kmPerLitre;
+    case 2:
+      return 1 / kmPerLitre;
+    case 3:
+      return kmPerLitre * (kUkGallonMl / 1000) / mileKm;
+    default:
+      return kmPerLitre * (kUsGallonMl / 1000) / mileKm;
+  }
+}
+
 }  // namespace vaneko::testing::reference
