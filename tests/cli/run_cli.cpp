@@ -105,8 +105,14 @@ CliRun RunCli(const std::vector<std::string>& args) {
   startup.hStdOutput = outWrite;
   startup.hStdError = errWrite;
   PROCESS_INFORMATION process{};
-  const BOOL started = CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE,
-                                      CREATE_NO_WINDOW, nullptr, nullptr, &startup, &process);
+  // Under wine on a loaded machine a start can fail for want of resources, before the program
+  // runs at all: that is no output of the program's, so the start is tried again.
+  BOOL started = FALSE;
+  for (int attempt = 0; attempt < 5 && !started; ++attempt) {
+    if (attempt > 0) Sleep(200 * attempt);
+    started = CreateProcessW(program.c_str(), commandLine.data(), nullptr, nullptr, TRUE,
+                             CREATE_NO_WINDOW, nullptr, nullptr, &startup, &process);
+  }
   CloseHandle(outWrite);
   CloseHandle(errWrite);
   lock.unlock();
