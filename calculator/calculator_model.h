@@ -13,6 +13,7 @@
 
 #include "calculator/command.h"
 #include "calculator/held_value.h"
+#include "calculator/number.h"
 #include "core/fp_faults.h"
 
 namespace vaneko::calculator {
@@ -35,10 +36,12 @@ class CalculatorModel {
   std::string Y1 = "0";
   std::string Z1 = "0";
 
-  double Accumulator = 0;
+  // The left operand and running result, and the base of a pending power: held exactly while
+  // they are exact (see Number).
+  Number Accumulator;
   calculator::AccumulatorState AccumulatorState = calculator::AccumulatorState::kEmpty;
   Op PendingOperation = Op::kNone;
-  double PowerBase = 0;
+  Number PowerBase;
   bool CalcFreshEntry = true;
   AngleMode Angle = AngleMode::Degrees;
 
@@ -100,33 +103,33 @@ class CalculatorModel {
   // A division by zero that is refused rather than faulted: the notice, the accumulator shown
   // again and the state that lets the user key another divisor.
   void RefuseDivisionByZero();
+  // PowerBase to `exponent`, for "x^Y" and "x^1/y".
+  Number RaisePowerBase(const Number& exponent) const;
 
   // Add to or subtract from a memory or register field.
   enum class FieldArithmetic { Add, Subtract };
   void UpdateField(Register target, FieldArithmetic arithmetic);
 
   // The value of the entry or of a register: the full value written there while the field
-  // still shows the text it was written with (a value constant, a result), else its digits.
-  Extended ReadEntry() const;
-  Extended ReadRegister(Register target) const;
+  // still shows the text it was written with (a value constant, a result), else the exact
+  // decimal of its digits.
+  Number ReadEntry() const;
+  Number ReadRegister(Register target) const;
   // Calc := `value` in the number notation, its full value held beside the text.
-  void WriteEntry(Extended value);
+  void WriteEntry(const Number& value);
   HeldValue& HeldIn(Register target) { return registerValues_[static_cast<std::size_t>(target)]; }
   const HeldValue& HeldIn(Register target) const {
     return registerValues_[static_cast<std::size_t>(target)];
   }
 
-  // The accumulator. `Accumulator` is the double that the range of every stored result is
-  // checked against; a value loaded from a field that holds more than its digits (a value
-  // constant, a memory sum) stays in full beside it, so that Pi - Pi is 0.
+  // The accumulator. A stored result must lie within the range of a 64-bit double, else it is
+  // the overflow fault and the accumulator keeps its value; within it, the result is held whole.
   void LoadEntry();
-  void StoreResult(Extended result);
-  Extended AccumulatorValue() const { return accumulatorFull_.value_or(Accumulator); }
-  void ShowAccumulator() { WriteEntry(AccumulatorValue()); }
+  void StoreResult(const Number& result);
+  void ShowAccumulator() { WriteEntry(Accumulator); }
 
   HeldValue entryValue_;
   std::array<HeldValue, 4> registerValues_;  // M, X, Y, Z in the order of Register
-  std::optional<Extended> accumulatorFull_;
 };
 
 }  // namespace vaneko::calculator

@@ -5,11 +5,12 @@
 
 namespace vaneko::calculator {
 
-// A value constant shows its 15 digits and keeps its full value while Calc shows them; a text
-// constant is its text, read as its digits like anything typed.
+// A value constant shows its 15 digits and keeps its full extended value while Calc shows
+// them; a text constant is its text, read as the exact decimal of its digits like anything
+// typed.
 void CalculatorModel::Enter(const Constant& constant) {
   if (constant.kind == Constant::Kind::kValue) {
-    WriteEntry(constant.value);
+    WriteEntry(Number::Computed(constant.value));
   } else {
     Calc = std::string(constant.text);
     entryValue_.Forget();

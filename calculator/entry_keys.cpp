@@ -34,8 +34,7 @@ void CalculatorModel::Backspace() {
 
 void CalculatorModel::ChangeSign() {
   if (Calc.empty()) Calc = "0";
-  const Extended value = ReadEntry();
-  WriteEntry(Guarded([&] { return value * -1; }));
+  WriteEntry(-ReadEntry());
 }
 
 }  // namespace vaneko::calculator

@@ -12,31 +12,23 @@ namespace {
 constexpr const char* kDivisionByZeroNotice = "Division par 0";
 }  // namespace
 
-Extended CalculatorModel::ReadEntry() const {
-  if (const std::optional<Extended> held = entryValue_.For(Calc)) return *held;
-  return ReadNumber(Calc);
+Number CalculatorModel::ReadEntry() const {
+  if (std::optional<Number> held = entryValue_.For(Calc)) return std::move(*held);
+  return Number::OfDecimal(ReadDecimal(Calc));
 }
 
-void CalculatorModel::WriteEntry(Extended value) {
-  Calc = FormatNumber(value);
+void CalculatorModel::WriteEntry(const Number& value) {
+  Calc = value.Text();
   entryValue_.Hold(Calc, value);
 }
 
-// The entry's digits are stored as a double, as every value the accumulator takes; a full value
-// behind the entry is kept whole beside that double (which still decides the range).
 void CalculatorModel::LoadEntry() {
-  if (const std::optional<Extended> held = entryValue_.For(Calc)) {
-    Accumulator = NarrowToDouble(*held);
-    accumulatorFull_ = held;
-  } else {
-    Accumulator = NarrowToDouble(ReadNumber(Calc));
-    accumulatorFull_.reset();
-  }
+  StoreResult(ReadEntry());
 }
 
-void CalculatorModel::StoreResult(Extended result) {
-  Accumulator = NarrowToDouble(result);
-  accumulatorFull_.reset();
+void CalculatorModel::StoreResult(const Number& result) {
+  NarrowToDouble(result.Nearest());  // beyond the double range: the overflow fault
+  Accumulator = result;
 }
 
 void CalculatorModel::Calcul() {
@@ -54,40 +46,43 @@ void CalculatorModel::Calcul() {
       ApplyFunction(op);
     } else if (IsFormula(op)) {
       ApplyFormula(op);
-      accumulatorFull_.reset();  // a formula stores its result as a double only
     }
   }
   ShowAccumulator();
 }
 
 void CalculatorModel::ApplyTwoOperand(Op op) {
-  const Extended operand = ReadEntry();
-  if ((op == Op::kDivide || op == Op::kRoot) && operand == 0) {
+  const Number operand = ReadEntry();
+  if ((op == Op::kDivide || op == Op::kRoot) && operand.IsZero()) {
     RefuseDivisionByZero();
     return;
   }
-  const Extended left = AccumulatorValue();
-  const Extended result = Guarded([&]() -> Extended {
-    switch (op) {
-      case Op::kMultiply:
-        return left * operand;
-      case Op::kDivide:
-        return left / operand;
-      case Op::kSubtract:
-        return left - operand;
-      case Op::kAdd:
-        return left + operand;
-      case Op::kPercentOf:
-        return operand * left / 100;
-      case Op::kPower:
-        return Power(PowerBase, LibraryArgument(operand));
-      case Op::kRoot:
-        return Power(PowerBase, LibraryArgument(1 / operand));
-      default:  // not a two-operand operation
-        return left;
-    }
-  });
-  StoreResult(result);
+  switch (op) {
+    case Op::kMultiply:
+      return StoreResult(Accumulator * operand);
+    case Op::kDivide:
+      return StoreResult(Accumulator / operand);
+    case Op::kSubtract:
+      return StoreResult(Accumulator - operand);
+    case Op::kAdd:
+      return StoreResult(Accumulator + operand);
+    case Op::kPercentOf:
+      return StoreResult(operand * Accumulator / Number::Whole(100));
+    case Op::kPower:
+      return StoreResult(RaisePowerBase(operand));
+    case Op::kRoot:
+      return StoreResult(RaisePowerBase(Number::Whole(1) / operand));
+    default:  // not a two-operand operation
+      return;
+  }
+}
+
+// A whole exponent raises the base exactly; any other goes to the maths library's Power.
+Number CalculatorModel::RaisePowerBase(const Number& exponent) const {
+  if (const std::optional<std::int64_t> whole = exponent.AsWhole()) return Power(PowerBase, *whole);
+  return Number::Computed(Guarded([&]() -> Extended {
+    return ::Power(LibraryArgument(PowerBase.Nearest()), LibraryArgument(exponent.Nearest()));
+  }));
 }
 
 void CalculatorModel::RefuseDivisionByZero() {
@@ -100,7 +95,7 @@ void CalculatorModel::Press(Op op) {
   if (IsTwoOperand(op)) {
     Calcul();
     // A power operator's base is the value just shown; the next operand is its exponent.
-    if (IsPower(op)) PowerBase = NarrowToDouble(ReadEntry());
+    if (IsPower(op)) PowerBase = ReadEntry();
     PendingOperation = op;
   } else if (IsFunction(op) || IsFormula(op)) {
     EvaluateAtOnce(op);

@@ -149,10 +149,10 @@ void CalculatorModel::ApplyFormula(Op op) {
   operands.mode = Angle;
   operands.xText = X1;
   operands.yText = Y1;
-  if (formula->registers & kX) operands.X = ReadNumber(X1);
-  if (formula->registers & kY) operands.Y = ReadNumber(Y1);
-  if (formula->registers & kZ) operands.Z = ReadNumber(Z1);
-  Accumulator = NarrowToDouble(Guarded([&] { return formula->value(operands); }));
+  if (formula->registers & kX) operands.X = ReadRegister(Register::kX).Nearest();
+  if (formula->registers & kY) operands.Y = ReadRegister(Register::kY).Nearest();
+  if (formula->registers & kZ) operands.Z = ReadRegister(Register::kZ).Nearest();
+  StoreResult(Number::Computed(Guarded([&] { return formula->value(operands); })));
 }
 
 }  // namespace vaneko::calculator

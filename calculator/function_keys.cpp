@@ -41,21 +41,22 @@ Extended NaturalLog(Extended x) {
   return std::log(x);
 }
 
+// A function of an exact argument with an exact result; the others compute in extended
+// precision.
+using ExactValue = Number (*)(const Number&);
+
 struct FunctionRow {
   Op op;
   FunctionValue value;
+  ExactValue exact = nullptr;  // where the result is exact whenever the argument is
 };
 
 using A = FunctionArgument;
 
 constexpr FunctionRow kFunctions[] = {
-    {Op::kSquare, [](const A& a) -> Extended { return a.x * a.x; }},
-    {Op::kCube,
-     [](const A& a) -> Extended {
-       const Extended stored = LibraryArgument(a.x);  // as the accumulator holds it
-       return stored * stored * stored;
-     }},
-    {Op::kReciprocal, [](const A& a) -> Extended { return 1 / a.x; }},
+    {Op::kSquare, nullptr, [](const Number& x) { return x * x; }},
+    {Op::kCube, nullptr, [](const Number& x) { return x * x * x; }},
+    {Op::kReciprocal, nullptr, [](const Number& x) { return Number::Whole(1) / x; }},
     {Op::kLog10, [](const A& a) -> Extended { return Log10(LibraryArgument(a.x)); }},
     {Op::kLn, [](const A& a) -> Extended { return NaturalLog(a.x); }},
     {Op::kSin, [](const A& a) -> Extended { return Sine(a.Theta()); }},
@@ -84,23 +85,25 @@ constexpr FunctionRow kFunctions[] = {
      [](const A& a) -> Extended { return Gamma(static_cast<double>(ReadInteger(a.text))); }},
 };
 
-FunctionValue FindFunction(Op op) {
+const FunctionRow* FindFunction(Op op) {
   for (const FunctionRow& row : kFunctions)
-    if (row.op == op) return row.value;
+    if (row.op == op) return &row;
   return nullptr;
 }
 
 }  // namespace
 
 void CalculatorModel::ApplyFunction(Op op) {
-  const FunctionValue value = FindFunction(op);
-  if (value == nullptr) return;
-  const FunctionArgument argument{ReadEntry(), Calc, Angle};
-  if (op == Op::kReciprocal && argument.x == 0) {
+  const FunctionRow* function = FindFunction(op);
+  if (function == nullptr) return;
+  const Number entry = ReadEntry();
+  if (op == Op::kReciprocal && entry.IsZero()) {
     RefuseDivisionByZero();
     return;
   }
-  StoreResult(Guarded([&] { return value(argument); }));
+  if (function->exact != nullptr) return StoreResult(function->exact(entry));
+  const FunctionArgument argument{entry.Nearest(), Calc, Angle};
+  StoreResult(Number::Computed(Guarded([&] { return function->value(argument); })));
 }
 
 }  // namespace vaneko::calculator

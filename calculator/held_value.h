@@ -1,6 +1,6 @@
 // The full value behind a field's text. A field shows a number in 15 significant digits; the
-// value that was written there (a value constant, a result) may hold more. It is kept beside
-// the text and counts only while the field still shows exactly the text it was written with:
+// value that was written there (a value constant, a result, one third) may hold more. It is kept
+// beside the text and counts only while the field still shows exactly the text it was written with:
 // typing, editing or pasting changes the text (or forgets the value outright), and from then on
 // the field reads as its digits.
 #pragma once
@@ -8,14 +8,14 @@
 #include <optional>
 #include <string>
 
-#include "core/fp_faults.h"
+#include "calculator/number.h"
 
 namespace vaneko::calculator {
 
 class HeldValue {
  public:
   // `value` was written into a field as `text`.
-  void Hold(const std::string& text, Extended value) {
+  void Hold(const std::string& text, const Number& value) {
     text_ = text;
     value_ = value;
     held_ = true;
@@ -25,14 +25,14 @@ class HeldValue {
     text_.clear();
   }
   // The full value if the field still shows the text it was written with.
-  std::optional<Extended> For(const std::string& shown) const {
+  std::optional<Number> For(const std::string& shown) const {
     if (held_ && shown == text_) return value_;
     return std::nullopt;
   }
 
  private:
   std::string text_;
-  Extended value_ = 0;
+  Number value_;
   bool held_ = false;
 };
 

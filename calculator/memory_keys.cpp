@@ -1,6 +1,10 @@
 // The memory M and the registers X, Y and Z. None of their keys evaluates: they copy text, or
-// add and subtract in extended precision.
+// add and subtract exactly (see Number); a sum must stay within the extended range.
+#include <cmath>
+#include <utility>
+
 #include "calculator/calculator_model.h"
+#include "core/errors.h"
 #include "core/number_text.h"
 
 namespace vaneko::calculator {
@@ -57,16 +61,16 @@ const std::string& CalculatorModel::Text(Register target) const {
   return FieldOf(*this, target);
 }
 
-Extended CalculatorModel::ReadRegister(Register target) const {
+Number CalculatorModel::ReadRegister(Register target) const {
   const std::string& field = Text(target);
-  if (const std::optional<Extended> held = HeldIn(target).For(field)) return *held;
-  return ReadNumber(field);
+  if (std::optional<Number> held = HeldIn(target).For(field)) return std::move(*held);
+  return Number::OfDecimal(ReadDecimal(field));
 }
 
 // Store and recall copy the text, and with it the full value it stands for, if any.
 void CalculatorModel::StoreIn(Register target) {
   Text(target) = Calc;
-  if (const std::optional<Extended> held = entryValue_.For(Calc))
+  if (const std::optional<Number> held = entryValue_.For(Calc))
     HeldIn(target).Hold(Calc, *held);
   else
     HeldIn(target).Forget();
@@ -75,7 +79,7 @@ void CalculatorModel::StoreIn(Register target) {
 
 void CalculatorModel::RecallFrom(Register target) {
   Calc = Text(target);
-  if (const std::optional<Extended> held = HeldIn(target).For(Calc))
+  if (const std::optional<Number> held = HeldIn(target).For(Calc))
     entryValue_.Hold(Calc, *held);
   else
     entryValue_.Forget();
@@ -103,11 +107,11 @@ void CalculatorModel::UpdateField(Register target, FieldArithmetic arithmetic) {
   if (rules.freshEntryFirst) CalcFreshEntry = true;
   if (rules.emptyEntryIsZero && Calc.empty()) Calc = "0";
   std::string& field = Text(target);
-  const Extended stored = ReadRegister(target);
-  const Extended entry = ReadEntry();
-  const Extended result =
-      Guarded([&] { return arithmetic == FieldArithmetic::Add ? stored + entry : stored - entry; });
-  field = FormatNumber(result);
+  const Number stored = ReadRegister(target);
+  const Number entry = ReadEntry();
+  const Number result = arithmetic == FieldArithmetic::Add ? stored + entry : stored - entry;
+  if (std::isinf(result.Nearest())) throw EOverflow();  // beyond the extended range
+  field = result.Text();
   HeldIn(target).Hold(field, result);
   CalcFreshEntry = true;
 }

@@ -20,10 +20,6 @@ std::string Shown(const std::string& text) {
   return text.empty() ? std::string("''") : text;
 }
 
-std::string FormatValue(double value) {
-  return FormatNumber(value);
-}
-
 std::string_view AngleUnit(AngleMode mode) {
   switch (mode) {
     case AngleMode::Degrees:
@@ -204,12 +200,12 @@ Step EvaluationOf(const CalculatorModel& model) {
   Step step;
   const Op pending = model.PendingOperation;
   if (model.AccumulatorState == AccumulatorState::kEmpty || !IsTwoOperand(pending)) return step;
-  const double left = IsPower(pending) ? model.PowerBase : model.Accumulator;
+  const Number& left = IsPower(pending) ? model.PowerBase : model.Accumulator;
   // An empty entry is read as "0" by the evaluation.
   const std::string operand = Shown(model.Calc.empty() ? std::string("0") : model.Calc);
   std::string_view symbol = OperatorSymbol(pending);
   step.kind = Step::Kind::kEvaluation;
-  step.expression = FormatValue(left) + " " + std::string(symbol);
+  step.expression = left.Text() + " " + std::string(symbol);
   if (pending != Op::kRoot) step.expression += ' ';  // "27 ^ 1/3"
   step.expression += operand;
   return step;

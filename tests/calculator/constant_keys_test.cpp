@@ -65,7 +65,7 @@ TEST_P(ConstantKeys, ShowTheirText) {
   rig.Press({GetParam().caption});
   EXPECT_EQ(rig.model.Calc, GetParam().shown);
   EXPECT_TRUE(rig.model.CalcFreshEntry);
-  EXPECT_EQ(rig.model.Accumulator, 12);
+  EXPECT_EQ(rig.model.Accumulator.Nearest(), 12);
   EXPECT_EQ(rig.model.AccumulatorState, AccumulatorState::kHolding);
   EXPECT_EQ(rig.model.PendingOperation, Op::kAdd);
   EXPECT_TRUE(rig.errors.empty());

@@ -159,8 +159,8 @@ TEST(AccumulatorState, ClearResetsChainButKeepsAccumulatorAndBase) {
   EXPECT_EQ(rig.model.AccumulatorState, AccumulatorState::kEmpty);
   EXPECT_EQ(rig.model.PendingOperation, Op::kNone);
   EXPECT_TRUE(rig.model.CalcFreshEntry);
-  EXPECT_EQ(rig.model.Accumulator, 3);
-  EXPECT_EQ(rig.model.PowerBase, 3);
+  EXPECT_EQ(rig.model.Accumulator.Nearest(), 3);
+  EXPECT_EQ(rig.model.PowerBase.Nearest(), 3);
 }
 
 TEST(FreshEntry, BackspaceLeavesTheMarkAlone) {
@@ -197,7 +197,7 @@ TEST(PressedOperations, NoneChangesNothing) {
   rig.model.Press(Op::kNone);
   EXPECT_EQ(rig.model.Calc, "3");
   EXPECT_EQ(rig.model.PendingOperation, Op::kAdd);
-  EXPECT_EQ(rig.model.Accumulator, 2);
+  EXPECT_EQ(rig.model.Accumulator.Nearest(), 2);
 }
 
 // An entry edited outside the keys can hold any text; "<<" removes whole characters.

@@ -155,7 +155,7 @@ TEST_P(FailureState, IsLeftAsDescribed) {
     EXPECT_EQ(rig.errors, std::vector<std::string>{c.error});
   }
   EXPECT_EQ(rig.model.Calc, c.calc);
-  EXPECT_EQ(rig.model.Accumulator, c.accumulator);
+  EXPECT_EQ(rig.model.Accumulator.Text(), FormatNumber(c.accumulator));
   EXPECT_EQ(rig.model.AccumulatorState, c.accumulatorState);
   EXPECT_EQ(rig.model.PendingOperation, c.pendingOperation);
   EXPECT_EQ(rig.model.CalcFreshEntry, c.freshEntry);

@@ -128,9 +128,9 @@ INSTANTIATE_TEST_SUITE_P(Table, FreshMark, ::testing::ValuesIn(kFreshMarks), Cas
 TEST(MemoryAndRegistersState, DoNotTouchTheChain) {
   CalculatorRig rig;
   rig.Press({"4", "+", "3"});
-  const double accumulator = rig.model.Accumulator;
+  const Extended accumulator = rig.model.Accumulator.Nearest();
   rig.Press({"M", "M+", "X", "X-", "Y+", "Z", "MR"});
-  EXPECT_EQ(rig.model.Accumulator, accumulator);
+  EXPECT_EQ(rig.model.Accumulator.Nearest(), accumulator);
   EXPECT_EQ(rig.model.AccumulatorState, AccumulatorState::kHolding);
   EXPECT_EQ(rig.model.PendingOperation, Op::kAdd);
   EXPECT_TRUE(rig.errors.empty());

@@ -80,7 +80,7 @@ TEST(Exchange, LeavesTheMarksAndTheChain) {
     EXPECT_EQ(session.calculator.CalcFreshEntry, marked);
     EXPECT_EQ(session.converter.NumberFreshEntry, marked);
     EXPECT_EQ(session.calculator.PendingOperation, calculator::Op::kAdd);
-    EXPECT_EQ(session.calculator.Accumulator, 4);
+    EXPECT_EQ(session.calculator.Accumulator.Nearest(), 4);
   }
 }
 

@@ -1,0 +1,201 @@
+#include "calculator/number.h"
+
+#include <cmath>
+#include <utility>
+
+#include "core/errors.h"
+
+namespace vaneko::calculator {
+
+namespace {
+
+BigInt Magnitude(const BigInt& value) {
+  return value < 0 ? BigInt(-value) : value;
+}
+
+unsigned BitLength(const BigInt& value) {
+  return value == 0 ? 0 : static_cast<unsigned>(msb(Magnitude(value))) + 1;
+}
+
+// log2 |value| where the range of an exponent matters: enough to tell a power that lies far
+// beyond or below the extended range.
+constexpr long kFarBeyond = std::numeric_limits<Extended>::max_exponent + 64;
+constexpr long kFarBelow = std::numeric_limits<Extended>::min_exponent - 2L * 64 - 128;
+
+}  // namespace
+
+Number::Number(BigInt numerator, BigInt denominator, bool exact)
+    : numerator_(std::move(numerator)), denominator_(std::move(denominator)), exact_(exact) {
+  if (numerator_ == 0) {
+    denominator_ = 1;
+  } else if (denominator_ != 1) {
+    const BigInt common = gcd(Magnitude(numerator_), denominator_);
+    if (common != 1) {
+      numerator_ /= common;
+      denominator_ /= common;
+    }
+  }
+  if (BitLength(numerator_) + BitLength(denominator_) > kExactBits) {
+    // Rounded to a mantissa of kWideBits bits, a tie to even: numerator / 2^shift.
+    const bool negative = numerator_ < 0;
+    const long shift =
+        static_cast<long>(kWideBits) + 1 -
+        (static_cast<long>(BitLength(numerator_)) - static_cast<long>(BitLength(denominator_)));
+    BigInt quotient;
+    BigInt remainder;
+    const BigInt magnitude = Magnitude(numerator_);
+    if (shift >= 0)
+      divide_qr(BigInt(magnitude << static_cast<unsigned>(shift)), denominator_, quotient,
+                remainder);
+    else
+      divide_qr(magnitude, BigInt(denominator_ << static_cast<unsigned>(-shift)), quotient,
+                remainder);
+    // One or two bits beyond the kept ones: the first of them is the half, the rest sticky.
+    const unsigned extra = BitLength(quotient) - kWideBits;
+    const bool half = bit_test(quotient, extra - 1);
+    const bool sticky = remainder != 0 || (extra == 2 && bit_test(quotient, 0));
+    BigInt kept = quotient >> extra;
+    if (half && (sticky || bit_test(kept, 0))) ++kept;
+    long exponent = static_cast<long>(extra) - shift;  // the value is kept × 2^exponent
+    if (exponent + static_cast<long>(kWideBits) < kFarBelow) {
+      kept = 0;  // far below the extended range: nothing of it can be shown
+      exponent = 0;
+    }
+    if (kept != 0) {
+      const unsigned zeros = static_cast<unsigned>(lsb(kept));
+      kept >>= zeros;
+      exponent += zeros;
+    }
+    if (exponent >= 0) {
+      numerator_ = kept << static_cast<unsigned>(exponent);
+      denominator_ = 1;
+    } else {
+      numerator_ = kept;
+      denominator_ = kept == 0 ? BigInt(1) : BigInt(BigInt(1) << static_cast<unsigned>(-exponent));
+    }
+    if (negative) numerator_ = -numerator_;
+    exact_ = false;
+  }
+  nearest_ = NearestExtended(numerator_, denominator_);
+}
+
+Number Number::Whole(std::int64_t value) {
+  return Number(BigInt(value), BigInt(1), true);
+}
+
+Number Number::OfDecimal(const DecimalNumber& decimal) {
+  if (decimal.digits.empty()) return Number();
+  BigInt numerator(decimal.digits);
+  BigInt denominator = 1;
+  if (decimal.exponent >= 0)
+    numerator *= PowerOfTen(decimal.exponent);
+  else
+    denominator = PowerOfTen(-decimal.exponent);
+  if (decimal.negative) numerator = -numerator;
+  return Number(std::move(numerator), std::move(denominator), true);
+}
+
+Number Number::Computed(Extended value) {
+  if (std::isnan(value)) throw EInvalidOp();
+  if (std::isinf(value)) throw EOverflow();
+  if (value == 0) {
+    Number zero;
+    zero.exact_ = false;
+    return zero;
+  }
+  // value = mantissa × 2^(exponent - 64), the mantissa a 64-bit whole number.
+  int exponent = 0;
+  const Extended fraction = std::frexp(std::fabs(value), &exponent);
+  const auto mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, 64));
+  BigInt numerator(mantissa);
+  BigInt denominator = 1;
+  const long power = static_cast<long>(exponent) - 64;
+  if (power >= 0)
+    numerator <<= static_cast<unsigned>(power);
+  else
+    denominator <<= static_cast<unsigned>(-power);
+  if (value < 0) numerator = -numerator;
+  Number number(std::move(numerator), std::move(denominator), false);
+  number.nearest_ = value;
+  return number;
+}
+
+std::optional<std::int64_t> Number::AsWhole() const {
+  if (denominator_ != 1 || BitLength(numerator_) > 63) return std::nullopt;
+  return static_cast<std::int64_t>(numerator_);
+}
+
+std::string Number::Text() const {
+  if (numerator_ == 0 || nearest_ == 0) return "0";
+  // The nearest extended value is within half a unit of its last bit (2^-64 relative): when
+  // every value that close rounds to the same digits, they are the held value's digits.
+  if (RoundsSafely(nearest_, std::fabs(nearest_) * 0x1p-63L)) return FormatNumber(nearest_);
+  return FormatNumber(RoundToShownDigits(numerator_, denominator_));
+}
+
+Number Number::operator-() const {
+  Number negated = *this;
+  negated.numerator_ = -numerator_;
+  negated.nearest_ = -nearest_;
+  return negated;
+}
+
+Number operator+(const Number& a, const Number& b) {
+  const bool exact = a.exact_ && b.exact_;
+  if (a.denominator_ == b.denominator_)
+    return Number(a.numerator_ + b.numerator_, a.denominator_, exact);
+  return Number(a.numerator_ * b.denominator_ + b.numerator_ * a.denominator_,
+                a.denominator_ * b.denominator_, exact);
+}
+
+Number operator-(const Number& a, const Number& b) {
+  return a + -b;
+}
+
+Number operator*(const Number& a, const Number& b) {
+  return Number(a.numerator_ * b.numerator_, a.denominator_ * b.denominator_, a.exact_ && b.exact_);
+}
+
+Number operator/(const Number& a, const Number& b) {
+  if (b.IsZero()) throw EZeroDivide();
+  BigInt numerator = a.numerator_ * b.denominator_;
+  BigInt denominator = a.denominator_ * b.numerator_;
+  if (denominator < 0) {
+    numerator = -numerator;
+    denominator = -denominator;
+  }
+  return Number(std::move(numerator), std::move(denominator), a.exact_ && b.exact_);
+}
+
+Number Power(const Number& base, std::int64_t exponent) {
+  if (exponent == 0) return Number::Whole(1);
+  if (base.IsZero()) {
+    if (exponent < 0) throw EZeroDivide();
+    return base;
+  }
+  const Number unit = exponent > 0 ? base : Number::Whole(1) / base;
+  const std::uint64_t count = exponent > 0 ? static_cast<std::uint64_t>(exponent)
+                                           : 0 - static_cast<std::uint64_t>(exponent);
+  // log2 of the result, to leave a power far beyond or below the extended range uncomputed.
+  const Extended log2Result =
+      static_cast<Extended>(exponent) * std::log2(std::fabs(base.Nearest()));
+  if (std::fabs(base.Nearest()) != 1) {
+    if (log2Result > kFarBeyond) throw EOverflow();
+    if (log2Result < kFarBelow) return Number::Computed(0);
+  }
+  const unsigned long long bits = (BitLength(unit.numerator_) + BitLength(unit.denominator_)) *
+                                  static_cast<unsigned long long>(count);
+  if (bits <= Number::kExactBits)
+    return Number(pow(unit.numerator_, static_cast<unsigned>(count)),
+                  pow(unit.denominator_, static_cast<unsigned>(count)), unit.exact_);
+  // Squaring and multiplying: each step is bounded, so the result keeps 128 bits.
+  Number result = Number::Whole(1);
+  Number square = unit;
+  for (std::uint64_t rest = count; rest != 0; rest >>= 1) {
+    if (rest & 1) result = result * square;
+    if (rest > 1) square = square * square;
+  }
+  return result;
+}
+
+}  // namespace vaneko::calculator
