@@ -1,5 +1,5 @@
-// Benchmarks of the core: a conversion end to end, one calculator key, the number writer and
-// the refill of the kitchen tab's 283 lines.
+// Benchmarks of the core: a conversion end to end, one calculator key, a 10,000-key chain, the
+// number writer and the refill of the kitchen tab's 283 lines.
 #include <benchmark/benchmark.h>
 
 #include <string>
@@ -52,6 +52,43 @@ void BM_CalculatorKey(benchmark::State& state, const char* caption) {
 BENCHMARK_CAPTURE(BM_CalculatorKey, operator_plus, "+");
 BENCHMARK_CAPTURE(BM_CalculatorKey, function_sin, "Sin");
 BENCHMARK_CAPTURE(BM_CalculatorKey, formula_pythag, "Sqrt(x^2 + y^ 2)");
+
+// A key on exact values that do not reduce to a short binary number: typed decimals with
+// several digits, alternately multiplied and divided, the accumulator kept near 1.
+void BM_CalculatorKeyOnDecimals(benchmark::State& state) {
+  vaneko::Session session;
+  const auto* times = vaneko::calculator::FindKey("*");
+  const auto* over = vaneko::calculator::FindKey("/");
+  const auto* clear = vaneko::calculator::FindKey("C");
+  int k = 0;
+  for (auto _ : state) {
+    if (k % 64 == 0) session.Press(*clear);  // a chain of 64 keys, then anew
+    session.calculator.Calc = k % 2 == 0 ? "1234,5678" : "1234,5679";
+    session.Press(k % 2 == 0 ? *times : *over);
+    benchmark::DoNotOptimize(session.calculator.Calc);
+    ++k;
+  }
+}
+BENCHMARK(BM_CalculatorKeyOnDecimals);
+
+// A chain of 10,000 keys: typed values with many digits multiplied and divided in turn, whose
+// exact ratio outgrows any fixed size unless it is bounded.
+void BM_TenThousandKeyChain(benchmark::State& state) {
+  const auto* times = vaneko::calculator::FindKey("*");
+  const auto* over = vaneko::calculator::FindKey("/");
+  const auto* equals = vaneko::calculator::FindKey("=");
+  for (auto _ : state) {
+    vaneko::Session session;
+    session.calculator.Calc = "1";
+    for (int k = 0; k < 10000; ++k) {
+      session.Press(k % 2 == 0 ? *times : *over);
+      session.calculator.Calc = k % 2 == 0 ? "1,000123456789" : "1,000123456788";
+    }
+    session.Press(*equals);
+    benchmark::DoNotOptimize(session.calculator.Calc);
+  }
+}
+BENCHMARK(BM_TenThousandKeyChain)->Unit(benchmark::kMillisecond);
 
 void BM_FormatNumber(benchmark::State& state) {
   long double value = 2.0L / 3.0L;

@@ -1,5 +1,6 @@
 #include "calculator/number.h"
 
+#include <bit>
 #include <cmath>
 #include <utility>
 
@@ -13,8 +14,32 @@ BigInt Magnitude(const BigInt& value) {
   return value < 0 ? BigInt(-value) : value;
 }
 
+// The bits of |value|, read from its limbs: no copy of a negative value is made to ask.
 unsigned BitLength(const BigInt& value) {
-  return value == 0 ? 0 : static_cast<unsigned>(msb(Magnitude(value))) + 1;
+  const auto& backend = value.backend();
+  const unsigned limbs = backend.size();
+  const auto top = backend.limbs()[limbs - 1];
+  if (top == 0) return 0;  // only zero has a zero top limb
+  return (limbs - 1) * static_cast<unsigned>(sizeof(top) * 8) +
+         static_cast<unsigned>(std::bit_width(top));
+}
+
+// The greatest common divisor of a >= 0 and b >= 0. Where one is much shorter than the other
+// (an accumulator and a typed number), a first remainder brings both to the shorter length.
+BigInt Gcd(const BigInt& a, const BigInt& b) {
+  if (a == 0) return b;
+  if (b == 0) return a;
+  if (BitLength(a) > BitLength(b) + 64) return gcd(b, BigInt(a % b));
+  if (BitLength(b) > BitLength(a) + 64) return gcd(a, BigInt(b % a));
+  return gcd(a, b);
+}
+
+// True for zero and for a binary fraction whose odd part has at most kWideBits bits.
+bool IsShortBinary(const BigInt& numerator, const BigInt& denominator) {
+  if (numerator == 0) return true;
+  if ((denominator & (denominator - 1)) != 0) return false;
+  const BigInt magnitude = Magnitude(numerator);
+  return BitLength(magnitude) - static_cast<unsigned>(lsb(magnitude)) <= Number::kWideBits;
 }
 
 // log2 |value| where the range of an exponent matters: enough to tell a power that lies far
@@ -24,18 +49,22 @@ constexpr long kFarBelow = std::numeric_limits<Extended>::min_exponent - 2L * 64
 
 }  // namespace
 
-Number::Number(BigInt numerator, BigInt denominator, bool exact)
+Number::Number(BigInt numerator, BigInt denominator, bool exact, bool reduced,
+               std::optional<Extended> nearest)
     : numerator_(std::move(numerator)), denominator_(std::move(denominator)), exact_(exact) {
   if (numerator_ == 0) {
     denominator_ = 1;
-  } else if (denominator_ != 1) {
-    const BigInt common = gcd(Magnitude(numerator_), denominator_);
+  } else if (!reduced && denominator_ != 1) {
+    const BigInt common = Gcd(Magnitude(numerator_), denominator_);
     if (common != 1) {
       numerator_ /= common;
       denominator_ /= common;
     }
   }
-  if (BitLength(numerator_) + BitLength(denominator_) > kExactBits) {
+  // An exact ratio is kept up to kExactBits; an inexact one is a binary number of at most
+  // kWideBits significant bits, so that arithmetic on it costs what 128-bit floating point does.
+  if (BitLength(numerator_) + BitLength(denominator_) > kExactBits ||
+      (!exact_ && !IsShortBinary(numerator_, denominator_))) {
     // Rounded to a mantissa of kWideBits bits, a tie to even: numerator / 2^shift.
     const bool negative = numerator_ < 0;
     const long shift =
@@ -75,8 +104,9 @@ Number::Number(BigInt numerator, BigInt denominator, bool exact)
     }
     if (negative) numerator_ = -numerator_;
     exact_ = false;
+    nearest.reset();  // rounded: the value is no longer the one whose nearest was given
   }
-  nearest_ = NearestExtended(numerator_, denominator_);
+  nearest_ = nearest ? *nearest : NearestExtended(numerator_, denominator_);
 }
 
 Number Number::Whole(std::int64_t value) {
@@ -92,7 +122,7 @@ Number Number::OfDecimal(const DecimalNumber& decimal) {
   else
     denominator = PowerOfTen(-decimal.exponent);
   if (decimal.negative) numerator = -numerator;
-  return Number(std::move(numerator), std::move(denominator), true);
+  return Number(std::move(numerator), std::move(denominator), true, false, decimal.value);
 }
 
 Number Number::Computed(Extended value) {
@@ -106,18 +136,18 @@ Number Number::Computed(Extended value) {
   // value = mantissa × 2^(exponent - 64), the mantissa a 64-bit whole number.
   int exponent = 0;
   const Extended fraction = std::frexp(std::fabs(value), &exponent);
-  const auto mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, 64));
+  auto mantissa = static_cast<std::uint64_t>(std::ldexp(fraction, 64));
+  const int zeros = std::countr_zero(mantissa);  // in lowest terms: an odd numerator
+  mantissa >>= zeros;
   BigInt numerator(mantissa);
   BigInt denominator = 1;
-  const long power = static_cast<long>(exponent) - 64;
+  const long power = static_cast<long>(exponent) - 64 + zeros;
   if (power >= 0)
     numerator <<= static_cast<unsigned>(power);
   else
     denominator <<= static_cast<unsigned>(-power);
   if (value < 0) numerator = -numerator;
-  Number number(std::move(numerator), std::move(denominator), false);
-  number.nearest_ = value;
-  return number;
+  return Number(std::move(numerator), std::move(denominator), false, true, value);
 }
 
 std::optional<std::int64_t> Number::AsWhole() const {
@@ -140,31 +170,50 @@ Number Number::operator-() const {
   return negated;
 }
 
+// Sums and products of ratios in lowest terms, reduced with the small common divisors that
+// can occur rather than one of the whole results (Knuth, TAOCP 4.5.1).
 Number operator+(const Number& a, const Number& b) {
   const bool exact = a.exact_ && b.exact_;
-  if (a.denominator_ == b.denominator_)
-    return Number(a.numerator_ + b.numerator_, a.denominator_, exact);
-  return Number(a.numerator_ * b.denominator_ + b.numerator_ * a.denominator_,
-                a.denominator_ * b.denominator_, exact);
+  const BigInt common = Gcd(a.denominator_, b.denominator_);
+  if (common == 1)
+    return Number(a.numerator_ * b.denominator_ + b.numerator_ * a.denominator_,
+                  a.denominator_ * b.denominator_, exact, true);
+  const BigInt bOverCommon = b.denominator_ / common;
+  BigInt sum = a.numerator_ * bOverCommon + b.numerator_ * (a.denominator_ / common);
+  const BigInt rest = Gcd(Magnitude(sum), common);
+  if (rest != 1) sum /= rest;
+  return Number(std::move(sum), BigInt(a.denominator_ / rest * bOverCommon), exact, true);
 }
 
 Number operator-(const Number& a, const Number& b) {
   return a + -b;
 }
 
+namespace {
+
+// (p / q) × (r / s) for two ratios in lowest terms, q and s > 0.
+std::pair<BigInt, BigInt> Product(const BigInt& p, const BigInt& q, const BigInt& r,
+                                  const BigInt& s) {
+  const BigInt ps = Gcd(Magnitude(p), s);
+  const BigInt rq = Gcd(Magnitude(r), q);
+  return {BigInt((p / ps) * (r / rq)), BigInt((q / rq) * (s / ps))};
+}
+
+}  // namespace
+
 Number operator*(const Number& a, const Number& b) {
-  return Number(a.numerator_ * b.numerator_, a.denominator_ * b.denominator_, a.exact_ && b.exact_);
+  auto [numerator, denominator] =
+      Product(a.numerator_, a.denominator_, b.numerator_, b.denominator_);
+  return Number(std::move(numerator), std::move(denominator), a.exact_ && b.exact_, true);
 }
 
 Number operator/(const Number& a, const Number& b) {
   if (b.IsZero()) throw EZeroDivide();
-  BigInt numerator = a.numerator_ * b.denominator_;
-  BigInt denominator = a.denominator_ * b.numerator_;
-  if (denominator < 0) {
-    numerator = -numerator;
-    denominator = -denominator;
-  }
-  return Number(std::move(numerator), std::move(denominator), a.exact_ && b.exact_);
+  const bool negative = b.numerator_ < 0;
+  auto [numerator, denominator] =
+      Product(a.numerator_, a.denominator_, negative ? BigInt(-b.denominator_) : b.denominator_,
+              Magnitude(b.numerator_));
+  return Number(std::move(numerator), std::move(denominator), a.exact_ && b.exact_, true);
 }
 
 Number Power(const Number& base, std::int64_t exponent) {
@@ -187,7 +236,7 @@ Number Power(const Number& base, std::int64_t exponent) {
                                   static_cast<unsigned long long>(count);
   if (bits <= Number::kExactBits)
     return Number(pow(unit.numerator_, static_cast<unsigned>(count)),
-                  pow(unit.denominator_, static_cast<unsigned>(count)), unit.exact_);
+                  pow(unit.denominator_, static_cast<unsigned>(count)), unit.exact_, true);
   // Squaring and multiplying: each step is bounded, so the result keeps 128 bits.
   Number result = Number::Whole(1);
   Number square = unit;

@@ -7,9 +7,10 @@
 // so the same value subtracted from itself is still 0. Shown, a number is rounded once to the
 // 15 significant digits of the number notation.
 //
-// A ratio that grows beyond kExactBits (a long chain of divisions, say) is rounded to a 128-bit
-// mantissa and marked inexact, so that no chain of keys makes the numbers, or the time a key
-// takes, grow without bound.
+// An inexact result is rounded to a binary number of 128 significant bits (more than the 64 of
+// the extended values the functions give), and a ratio that grows beyond kExactBits (a long
+// chain of divisions, say) is rounded the same way and marked inexact, so that no chain of keys
+// makes the numbers, or the time a key takes, grow without bound.
 #pragma once
 
 #include <cstdint>
@@ -61,9 +62,10 @@ class Number {
   }
 
  private:
-  // numerator / denominator (denominator > 0, in lowest terms), bounded and its nearest
-  // extended value worked out.
-  Number(BigInt numerator, BigInt denominator, bool exact);
+  // numerator / denominator (denominator > 0), brought to lowest terms unless `reduced` says
+  // it is already, bounded, and its nearest extended value worked out unless `nearest` gives it.
+  Number(BigInt numerator, BigInt denominator, bool exact, bool reduced = false,
+         std::optional<Extended> nearest = std::nullopt);
 
   BigInt numerator_ = 0;
   BigInt denominator_ = 1;
