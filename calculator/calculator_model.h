@@ -14,6 +14,7 @@
 #include "calculator/command.h"
 #include "calculator/held_value.h"
 #include "calculator/number.h"
+#include "calculator/step_report.h"
 #include "core/fp_faults.h"
 
 namespace vaneko::calculator {
@@ -48,6 +49,11 @@ class CalculatorModel {
   // Shows the calculator's own notice ("Division par 0") in a modal box; the key goes on.
   // Without a window attached the notice goes nowhere and the key goes on.
   std::function<void(const std::string&)> ShowNotice = [](const std::string&) {};
+
+  // Told of every step the calculator carries out, as it ends: an operator or "=" that applies
+  // a pending operation, a function, a formula, a memory or register key. Digits, constants
+  // and a mere loading of the entry are no steps. Without a listener nothing is described.
+  std::function<void(const StepReport&)> ReportStep;
 
   // Carries out a key's command. An exchange with the converter is not the calculator's to
   // carry out and does nothing here.
@@ -94,6 +100,28 @@ class CalculatorModel {
  private:
   // A function or formula: load the entry, evaluate `op` at once, leave nothing pending.
   void EvaluateAtOnce(Op op);
+  // Steps 1 to 5 of Calcul.
+  void Evaluate();
+
+  // What a step is, for its report; described only when someone listens, before it acts.
+  struct StepText {
+    std::string expression;  // "2 + 3", "Sin(30°)", "M+ 5"
+    std::string suffix;      // after the result: the unit of an angle
+    // A memory or register key's field, as the line names it ("mem", "X", "Calc"), and the
+    // text it shows afterwards; empty and null for an evaluation, whose result is Calc.
+    std::string field;
+    const std::string* fieldText = nullptr;
+  };
+  // Carries out `act` as one step and tells the listener how it ended: the result, the notice
+  // of a refused division, or the error, which is then thrown on.
+  void TellStep(const std::function<StepText()>& describe, const std::function<void()>& act);
+  // The steps' texts, each beside the rows of what it describes.
+  StepText DescribeTwoOperand() const;
+  StepText DescribeFunction(Op op) const;
+  StepText DescribeFormula(Op op) const;
+  StepText DescribeFieldKey(Command::Kind kind, Register target) const;
+  // A memory or register key's action.
+  void ActOnField(Command::Kind kind, Register target);
 
   // Step 4 of Calcul, one routine per kind of operation. Each stores its result in
   // Accumulator or refuses a division by zero.
@@ -128,6 +156,7 @@ class CalculatorModel {
   void StoreResult(const Number& result);
   void ShowAccumulator() { WriteEntry(Accumulator); }
 
+  std::string noticeOfStep_;  // the notice the current step gave, if any
   HeldValue entryValue_;
   std::array<HeldValue, 4> registerValues_;  // M, X, Y, Z in the order of Register
 };

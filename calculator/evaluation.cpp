@@ -1,16 +1,74 @@
 // The evaluation routine, the operators, functions and formulas pressed, "=", and the
 // dispatch of a key's command.
+#include <exception>
+#include <string_view>
+
 #include "calculator/calculator_model.h"
 #include "calculator/guarded_steps.h"
 #include "calculator/operation_codes.h"
+#include "calculator/step_text.h"
 #include "core/number_text.h"
 #include "vmath/vmath.h"
 
 namespace vaneko::calculator {
 
 namespace {
+
 constexpr const char* kDivisionByZeroNotice = "Division par 0";
+
+// How the tape writes each two-operand operation between its operands.
+std::string_view OperatorSymbol(Op op) {
+  switch (op) {
+    case Op::kMultiply:
+      return "*";
+    case Op::kDivide:
+      return "/";
+    case Op::kSubtract:
+      return "-";
+    case Op::kAdd:
+      return "+";
+    case Op::kPercentOf:
+      return "% de";  // the key reads "x % de y" in both languages
+    case Op::kPower:
+      return "^";
+    default:  // the root
+      return "^ 1/";
+  }
+}
+
 }  // namespace
+
+// "2 + 3", "2 ^ 10", "27 ^ 1/3": the left operand (the power's base) and the entry as read.
+CalculatorModel::StepText CalculatorModel::DescribeTwoOperand() const {
+  const Op op = PendingOperation;
+  StepText step;
+  step.expression = (IsPower(op) ? PowerBase : Accumulator).Text() + " ";
+  step.expression += OperatorSymbol(op);
+  if (op != Op::kRoot) step.expression += ' ';
+  step.expression += Shown(Calc.empty() ? std::string("0") : Calc);  // read as "0" when empty
+  return step;
+}
+
+void CalculatorModel::TellStep(const std::function<StepText()>& describe,
+                               const std::function<void()>& act) {
+  if (!ReportStep) return act();
+  const StepText step = describe();
+  noticeOfStep_.clear();
+  try {
+    act();
+  } catch (const std::exception& error) {
+    ReportStep({step.expression + ": " + error.what(), {}});
+    throw;
+  }
+  if (!noticeOfStep_.empty()) {
+    ReportStep({step.expression + ": " + noticeOfStep_, {}});
+  } else if (step.fieldText == nullptr) {
+    ReportStep({step.expression + " = " + Calc + step.suffix, Calc});
+  } else {
+    const std::string& after = *step.fieldText;
+    ReportStep({step.expression + " → " + step.field + " " + Shown(after), ResultOf(after)});
+  }
+}
 
 Number CalculatorModel::ReadEntry() const {
   if (std::optional<Number> held = entryValue_.For(Calc)) return std::move(*held);
@@ -32,6 +90,13 @@ void CalculatorModel::StoreResult(const Number& result) {
 }
 
 void CalculatorModel::Calcul() {
+  // Applying a pending two-operand operation is a step; loading the entry is not.
+  if (AccumulatorState != AccumulatorState::kEmpty && IsTwoOperand(PendingOperation))
+    return TellStep([this] { return DescribeTwoOperand(); }, [this] { Evaluate(); });
+  Evaluate();
+}
+
+void CalculatorModel::Evaluate() {
   CalcFreshEntry = true;
   if (Calc.empty()) Calc = "0";
   if (AccumulatorState == AccumulatorState::kEmpty) {
@@ -86,6 +151,7 @@ Number CalculatorModel::RaisePowerBase(const Number& exponent) const {
 }
 
 void CalculatorModel::RefuseDivisionByZero() {
+  noticeOfStep_ = kDivisionByZeroNotice;
   if (ShowNotice) ShowNotice(kDivisionByZeroNotice);
   ShowAccumulator();
   AccumulatorState = AccumulatorState::kRefusedDivision;
@@ -97,8 +163,10 @@ void CalculatorModel::Press(Op op) {
     // A power operator's base is the value just shown; the next operand is its exponent.
     if (IsPower(op)) PowerBase = ReadEntry();
     PendingOperation = op;
-  } else if (IsFunction(op) || IsFormula(op)) {
-    EvaluateAtOnce(op);
+  } else if (IsFunction(op)) {
+    TellStep([this, op] { return DescribeFunction(op); }, [this, op] { EvaluateAtOnce(op); });
+  } else if (IsFormula(op)) {
+    TellStep([this, op] { return DescribeFormula(op); }, [this, op] { EvaluateAtOnce(op); });
   }
 }
 
@@ -124,6 +192,24 @@ void CalculatorModel::Equals() {
                          : AccumulatorState::kEmpty;
 }
 
+void CalculatorModel::ActOnField(Command::Kind kind, Register target) {
+  using Kind = Command::Kind;
+  switch (kind) {
+    case Kind::kStoreIn:
+      return StoreIn(target);
+    case Kind::kRecallFrom:
+      return RecallFrom(target);
+    case Kind::kClear:
+      return Clear(target);
+    case Kind::kAddTo:
+      return AddTo(target);
+    case Kind::kSubtractFrom:
+      return SubtractFrom(target);
+    default:  // not a memory or register key
+      return;
+  }
+}
+
 void CalculatorModel::Execute(const Command& command) {
   using Kind = Command::Kind;
   switch (command.kind) {
@@ -143,15 +229,12 @@ void CalculatorModel::Execute(const Command& command) {
     case Kind::kEquals:
       return Equals();
     case Kind::kStoreIn:
-      return StoreIn(command.target);
     case Kind::kRecallFrom:
-      return RecallFrom(command.target);
     case Kind::kClear:
-      return Clear(command.target);
     case Kind::kAddTo:
-      return AddTo(command.target);
     case Kind::kSubtractFrom:
-      return SubtractFrom(command.target);
+      return TellStep([this, &command] { return DescribeFieldKey(command.kind, command.target); },
+                      [this, &command] { ActOnField(command.kind, command.target); });
     case Kind::kEnter:
       if (command.constant != nullptr) Enter(*command.constant);
       return;

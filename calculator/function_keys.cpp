@@ -9,6 +9,7 @@
 #include "calculator/calculator_model.h"
 #include "calculator/guarded_steps.h"
 #include "calculator/operation_codes.h"
+#include "calculator/step_text.h"
 #include "core/number_text.h"
 #include "vmath/vmath.h"
 
@@ -45,8 +46,16 @@ Extended NaturalLog(Extended x) {
 // precision.
 using ExactValue = Number (*)(const Number&);
 
+// Where the angle mode shows in a function's line: the argument's unit, or the result's.
+enum class AngleShown { kNone, kIn, kOut };
+
 struct FunctionRow {
   Op op;
+  // The line of the step: the argument in place of "#"; a negative argument in parentheses
+  // where the form would read otherwise ("(-2)²", not "-2²").
+  std::string_view form;
+  AngleShown angle;
+  bool wrapNegative;
   FunctionValue value;
   ExactValue exact = nullptr;  // where the result is exact whenever the argument is
 };
@@ -54,34 +63,58 @@ struct FunctionRow {
 using A = FunctionArgument;
 
 constexpr FunctionRow kFunctions[] = {
-    {Op::kSquare, nullptr, [](const Number& x) { return x * x; }},
-    {Op::kCube, nullptr, [](const Number& x) { return x * x * x; }},
-    {Op::kReciprocal, nullptr, [](const Number& x) { return Number::Whole(1) / x; }},
-    {Op::kLog10, [](const A& a) -> Extended { return Log10(LibraryArgument(a.x)); }},
-    {Op::kLn, [](const A& a) -> Extended { return NaturalLog(a.x); }},
-    {Op::kSin, [](const A& a) -> Extended { return Sine(a.Theta()); }},
-    {Op::kCos, [](const A& a) -> Extended { return Cosine(a.Theta()); }},
-    {Op::kTan, [](const A& a) -> Extended { return Tan(LibraryArgument(a.Theta())); }},
-    {Op::kArcSin, [](const A& a) -> Extended { return a.Out(ArcSin(LibraryArgument(a.x))); }},
-    {Op::kArcCos, [](const A& a) -> Extended { return a.Out(ArcCos(LibraryArgument(a.x))); }},
-    {Op::kArcTan, [](const A& a) -> Extended { return a.Out(std::atan(a.x)); }},
-    {Op::kExp, [](const A& a) -> Extended { return Expo(LibraryArgument(a.x)); }},
-    {Op::kExp10, [](const A& a) -> Extended { return Exp10(LibraryArgument(a.x)); }},
-    {Op::kCoTan, [](const A& a) -> Extended { return 1 / std::tan(a.Theta()); }},
-    {Op::kArcCoTan, [](const A& a) -> Extended { return a.Out(std::atan(1 / a.x)); }},
-    {Op::kSinh, [](const A& a) -> Extended { return Sinh(LibraryArgument(a.x)); }},
-    {Op::kArcSinh, [](const A& a) -> Extended { return ArcSinh(LibraryArgument(a.x)); }},
-    {Op::kCosh, [](const A& a) -> Extended { return Cosh(LibraryArgument(a.x)); }},
-    {Op::kArcCosh, [](const A& a) -> Extended { return ArcCosh(LibraryArgument(a.x)); }},
-    {Op::kTanh, [](const A& a) -> Extended { return Tanh(LibraryArgument(a.x)); }},
-    {Op::kArcTanh, [](const A& a) -> Extended { return ArcTanh(LibraryArgument(a.x)); }},
-    {Op::kSec, [](const A& a) -> Extended { return 1 / Cosine(a.Theta()); }},
-    {Op::kCoSec, [](const A& a) -> Extended { return 1 / Sine(a.Theta()); }},
-    {Op::kArcSec, [](const A& a) -> Extended { return a.Out(ArcCos(LibraryArgument(1 / a.x))); }},
-    {Op::kArcCoSec, [](const A& a) -> Extended { return a.Out(ArcSin(LibraryArgument(1 / a.x))); }},
+    {Op::kSquare, "#²", AngleShown::kNone, true, nullptr, [](const Number& x) { return x * x; }},
+    {Op::kCube, "#³", AngleShown::kNone, true, nullptr, [](const Number& x) { return x * x * x; }},
+    {Op::kReciprocal, "1/#", AngleShown::kNone, true, nullptr,
+     [](const Number& x) { return Number::Whole(1) / x; }},
+    {Op::kLog10, "Log(#)", AngleShown::kNone, false,
+     [](const A& a) -> Extended { return Log10(LibraryArgument(a.x)); }},
+    {Op::kLn, "Ln(#)", AngleShown::kNone, false,
+     [](const A& a) -> Extended { return NaturalLog(a.x); }},
+    {Op::kSin, "Sin(#)", AngleShown::kIn, false,
+     [](const A& a) -> Extended { return Sine(a.Theta()); }},
+    {Op::kCos, "Cos(#)", AngleShown::kIn, false,
+     [](const A& a) -> Extended { return Cosine(a.Theta()); }},
+    {Op::kTan, "Tan(#)", AngleShown::kIn, false,
+     [](const A& a) -> Extended { return Tan(LibraryArgument(a.Theta())); }},
+    {Op::kArcSin, "ArcSin(#)", AngleShown::kOut, false,
+     [](const A& a) -> Extended { return a.Out(ArcSin(LibraryArgument(a.x))); }},
+    {Op::kArcCos, "ArcCos(#)", AngleShown::kOut, false,
+     [](const A& a) -> Extended { return a.Out(ArcCos(LibraryArgument(a.x))); }},
+    {Op::kArcTan, "ArcTan(#)", AngleShown::kOut, false,
+     [](const A& a) -> Extended { return a.Out(std::atan(a.x)); }},
+    {Op::kExp, "e^#", AngleShown::kNone, true,
+     [](const A& a) -> Extended { return Expo(LibraryArgument(a.x)); }},
+    {Op::kExp10, "10^#", AngleShown::kNone, true,
+     [](const A& a) -> Extended { return Exp10(LibraryArgument(a.x)); }},
+    {Op::kCoTan, "CoTan(#)", AngleShown::kIn, false,
+     [](const A& a) -> Extended { return 1 / std::tan(a.Theta()); }},
+    {Op::kArcCoTan, "ArcCoTan(#)", AngleShown::kOut, false,
+     [](const A& a) -> Extended { return a.Out(std::atan(1 / a.x)); }},
+    {Op::kSinh, "Sinh(#)", AngleShown::kNone, false,
+     [](const A& a) -> Extended { return Sinh(LibraryArgument(a.x)); }},
+    {Op::kArcSinh, "ArcSinh(#)", AngleShown::kNone, false,
+     [](const A& a) -> Extended { return ArcSinh(LibraryArgument(a.x)); }},
+    {Op::kCosh, "Cosh(#)", AngleShown::kNone, false,
+     [](const A& a) -> Extended { return Cosh(LibraryArgument(a.x)); }},
+    {Op::kArcCosh, "ArcCosh(#)", AngleShown::kNone, false,
+     [](const A& a) -> Extended { return ArcCosh(LibraryArgument(a.x)); }},
+    {Op::kTanh, "Tanh(#)", AngleShown::kNone, false,
+     [](const A& a) -> Extended { return Tanh(LibraryArgument(a.x)); }},
+    {Op::kArcTanh, "ArcTanh(#)", AngleShown::kNone, false,
+     [](const A& a) -> Extended { return ArcTanh(LibraryArgument(a.x)); }},
+    {Op::kSec, "Sec(#)", AngleShown::kIn, false,
+     [](const A& a) -> Extended { return 1 / Cosine(a.Theta()); }},
+    {Op::kCoSec, "CoSec(#)", AngleShown::kIn, false,
+     [](const A& a) -> Extended { return 1 / Sine(a.Theta()); }},
+    {Op::kArcSec, "ArcSec(#)", AngleShown::kOut, false,
+     [](const A& a) -> Extended { return a.Out(ArcCos(LibraryArgument(1 / a.x))); }},
+    {Op::kArcCoSec, "ArcCoSec(#)", AngleShown::kOut, false,
+     [](const A& a) -> Extended { return a.Out(ArcSin(LibraryArgument(1 / a.x))); }},
     // The entry is read a second time, as a 32-bit whole number.
-    {Op::kFactorial, [](const A& a) -> Extended { return Fact(ReadInteger(a.text)); }},
-    {Op::kGamma,
+    {Op::kFactorial, "#!", AngleShown::kNone, true,
+     [](const A& a) -> Extended { return Fact(ReadInteger(a.text)); }},
+    {Op::kGamma, "Gamma(#)", AngleShown::kNone, false,
      [](const A& a) -> Extended { return Gamma(static_cast<double>(ReadInteger(a.text))); }},
 };
 
@@ -104,6 +137,21 @@ void CalculatorModel::ApplyFunction(Op op) {
   if (function->exact != nullptr) return StoreResult(function->exact(entry));
   const FunctionArgument argument{entry.Nearest(), Calc, Angle};
   StoreResult(Number::Computed(Guarded([&] { return function->value(argument); })));
+}
+
+CalculatorModel::StepText CalculatorModel::DescribeFunction(Op op) const {
+  StepText step;
+  const FunctionRow* function = FindFunction(op);
+  if (function == nullptr) return step;
+  std::string argument = Shown(Calc);
+  if (function->wrapNegative && !argument.empty() && argument.front() == '-')
+    argument = "(" + argument + ")";
+  Extended value = 0;
+  if (function->angle == AngleShown::kIn && TryReadNumber(Calc, value))
+    argument += AngleUnit(Angle);
+  step.expression = Substituted(function->form, argument);
+  if (function->angle == AngleShown::kOut) step.suffix = AngleUnit(Angle);
+  return step;
 }
 
 }  // namespace vaneko::calculator

@@ -1,9 +1,11 @@
 // The memory M and the registers X, Y and Z. None of their keys evaluates: they copy text, or
 // add and subtract exactly (see Number); a sum must stay within the extended range.
 #include <cmath>
+#include <string_view>
 #include <utility>
 
 #include "calculator/calculator_model.h"
+#include "calculator/step_text.h"
 #include "core/errors.h"
 #include "core/number_text.h"
 
@@ -51,7 +53,59 @@ auto& FieldOf(Model& model, Register target) {
   return model.Z1;
 }
 
+// How a line names a field: "mem", "X", "Y", "Z".
+std::string_view FieldName(Register target) {
+  switch (target) {
+    case Register::kM:
+      return "mem";
+    case Register::kX:
+      return "X";
+    case Register::kY:
+      return "Y";
+    case Register::kZ:
+      break;
+  }
+  return "Z";
+}
+
+// The key's caption: "M", "MR", "MC", "M+", "M-" and the same for X, Y and Z.
+std::string KeyCaption(Register target, std::string_view suffix) {
+  std::string caption(target == Register::kM ? "M" : FieldName(target));
+  caption += suffix;
+  return caption;
+}
+
 }  // namespace
+
+// "M 7 → mem 7", "XR → Calc 3", "MC → mem 0", "M+ 5 → mem 12".
+CalculatorModel::StepText CalculatorModel::DescribeFieldKey(Command::Kind kind,
+                                                            Register target) const {
+  using Kind = Command::Kind;
+  StepText step;
+  step.field = FieldName(target);
+  step.fieldText = &Text(target);
+  switch (kind) {
+    case Kind::kStoreIn:
+      step.expression = KeyCaption(target, "") + " " + Shown(Calc);
+      break;
+    case Kind::kRecallFrom:
+      step.expression = KeyCaption(target, "R");
+      step.field = "Calc";
+      step.fieldText = &Calc;
+      break;
+    case Kind::kClear:
+      step.expression = KeyCaption(target, "C");
+      break;
+    default: {
+      const bool add = kind == Kind::kAddTo;
+      const std::string entry =
+          Calc.empty() && RulesOf(target).emptyEntryIsZero ? std::string("0") : Shown(Calc);
+      step.expression = KeyCaption(target, add ? "+" : "-") + " " + entry;
+      break;
+    }
+  }
+  return step;
+}
 
 std::string& CalculatorModel::Text(Register target) {
   return FieldOf(*this, target);

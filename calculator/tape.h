@@ -1,8 +1,7 @@
 // The tape: one line of text per step the calculator carries out, as it happens, so that a
 // chain without precedence shows why "2 + 3 * 4 =" gives 20 ("2 + 3 = 5", then "5 * 4 = 20").
-// It watches the commands from outside: it notes what a command will read, lets the model carry
-// it out and writes what came of it, a result, the notice of a refused division or the error
-// that ended the key. It lives only as long as the window; nothing of it is saved.
+// The calculator tells each step itself (StepReport); the tape only keeps the lines. It lives
+// only as long as the window; nothing of it is saved.
 #pragma once
 
 #include <cstddef>
@@ -11,24 +10,20 @@
 #include <string>
 
 #include "calculator/calculator_model.h"
+#include "calculator/step_report.h"
 
 namespace vaneko::calculator {
 
-struct TapeLine {
-  std::string text;    // "2 + 3 = 5", "Sin(30°) = 0,5", "8 / 0: Division par 0"
-  std::string result;  // the number the step gave, as Calc would show it; empty when none
-};
+using TapeLine = StepReport;
 
 class Tape {
  public:
   // The oldest lines go once there are more than this.
   static constexpr std::size_t kCapacity = 1000;
 
-  // Carries out `command` on `model` and writes the line of the step it made, if any: the
-  // operators and "=" when they apply a pending operation, the functions, the formulas and
-  // the memory and register keys. Digits, constants and a mere loading of the entry make no
-  // line. An error is written as its message and thrown on, as the model threw it.
-  void Run(CalculatorModel& model, const Command& command);
+  // From now on, every step `model` tells is written as a line. The tape must outlive the
+  // model's use of it.
+  void Listen(CalculatorModel& model);
 
   const std::deque<TapeLine>& Lines() const { return lines_; }
   void Clear();

@@ -8,6 +8,7 @@ Session::Session() {
   for (int tab = 0; tab < catalogue::kCategoryCount; ++tab)
     captions.Tabs[static_cast<std::size_t>(tab)] =
         catalogue::TabCaption(tab, catalogue::Language::French);
+  tape.Listen(calculator);
   FormCreate();
 }
 
@@ -23,7 +24,7 @@ void Session::FormCreate() {
 
 void Session::Execute(const calculator::Command& command) {
   if (command.kind != calculator::Command::Kind::kExchange) {
-    tape.Run(calculator, command);
+    calculator.Execute(command);
     return;
   }
   switch (command.exchange) {

@@ -36,6 +36,9 @@ inline constexpr char kBackspaceKey = '\b';
 class Session {
  public:
   Session();
+  // The calculator tells its steps to this session's own tape: a session is not copied.
+  Session(const Session&) = delete;
+  Session& operator=(const Session&) = delete;
 
   convert::ConverterModel converter;
   calculator::CalculatorModel calculator;

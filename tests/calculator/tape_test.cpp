@@ -21,6 +21,7 @@ struct TapeRig {
 
   TapeRig() {
     model.ShowNotice = [this](const std::string& text) { notices.push_back(text); };
+    tape.Listen(model);
   }
 
   void Press(const std::vector<std::string>& captions) {
@@ -35,7 +36,7 @@ struct TapeRig {
         const KeyRow* key = FindKey(caption);
         ASSERT_NE(key, nullptr) << caption;
         try {
-          tape.Run(model, key->command);
+          model.Execute(key->command);
         } catch (const std::exception&) {
         }
       }
@@ -151,10 +152,10 @@ TEST(Tape, KeepsTheLastThousandLines) {
 TEST(Tape, NoticeStillReachesTheWindowAndErrorsStillReachTheCaller) {
   TapeRig rig;
   rig.Press({"8", "/", "0"});
-  rig.tape.Run(rig.model, command::Equals());
+  rig.model.Execute(command::Equals());
   EXPECT_EQ(rig.notices, std::vector<std::string>{"Division par 0"});
   rig.Press({"1", "+/-"});
-  EXPECT_THROW(rig.tape.Run(rig.model, command::Press(Op::kLn)), std::exception);
+  EXPECT_THROW(rig.model.Execute(command::Press(Op::kLn)), std::exception);
   EXPECT_EQ(rig.tape.Lines().size(), 2u);
 }
 
