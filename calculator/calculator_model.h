@@ -153,7 +153,7 @@ class CalculatorModel {
   // The accumulator. A stored result must lie within the range of a 64-bit double, else it is
   // the overflow fault and the accumulator keeps its value; within it, the result is held whole.
   void LoadEntry();
-  void StoreResult(const Number& result);
+  void StoreResult(Number result);
   void ShowAccumulator() { WriteEntry(Accumulator); }
 
   std::string noticeOfStep_;  // the notice the current step gave, if any

@@ -2,6 +2,7 @@
 // dispatch of a key's command.
 #include <exception>
 #include <string_view>
+#include <utility>
 
 #include "calculator/calculator_model.h"
 #include "calculator/guarded_steps.h"
@@ -71,7 +72,7 @@ void CalculatorModel::TellStep(const std::function<StepText()>& describe,
 }
 
 Number CalculatorModel::ReadEntry() const {
-  if (std::optional<Number> held = entryValue_.For(Calc)) return std::move(*held);
+  if (const Number* held = entryValue_.For(Calc)) return *held;
   return Number::OfDecimal(ReadDecimal(Calc));
 }
 
@@ -84,9 +85,9 @@ void CalculatorModel::LoadEntry() {
   StoreResult(ReadEntry());
 }
 
-void CalculatorModel::StoreResult(const Number& result) {
+void CalculatorModel::StoreResult(Number result) {
   NarrowToDouble(result.Nearest());  // beyond the double range: the overflow fault
-  Accumulator = result;
+  Accumulator = std::move(result);
 }
 
 void CalculatorModel::Calcul() {

@@ -5,7 +5,6 @@
 // the field reads as its digits.
 #pragma once
 
-#include <optional>
 #include <string>
 
 #include "calculator/number.h"
@@ -24,10 +23,9 @@ class HeldValue {
     held_ = false;
     text_.clear();
   }
-  // The full value if the field still shows the text it was written with.
-  std::optional<Number> For(const std::string& shown) const {
-    if (held_ && shown == text_) return value_;
-    return std::nullopt;
+  // The full value if the field still shows the text it was written with, else null.
+  const Number* For(const std::string& shown) const {
+    return held_ && shown == text_ ? &value_ : nullptr;
   }
 
  private:

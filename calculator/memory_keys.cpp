@@ -117,14 +117,14 @@ const std::string& CalculatorModel::Text(Register target) const {
 
 Number CalculatorModel::ReadRegister(Register target) const {
   const std::string& field = Text(target);
-  if (std::optional<Number> held = HeldIn(target).For(field)) return std::move(*held);
+  if (const Number* held = HeldIn(target).For(field)) return *held;
   return Number::OfDecimal(ReadDecimal(field));
 }
 
 // Store and recall copy the text, and with it the full value it stands for, if any.
 void CalculatorModel::StoreIn(Register target) {
   Text(target) = Calc;
-  if (const std::optional<Number> held = entryValue_.For(Calc))
+  if (const Number* held = entryValue_.For(Calc))
     HeldIn(target).Hold(Calc, *held);
   else
     HeldIn(target).Forget();
@@ -133,7 +133,7 @@ void CalculatorModel::StoreIn(Register target) {
 
 void CalculatorModel::RecallFrom(Register target) {
   Calc = Text(target);
-  if (const std::optional<Number> held = HeldIn(target).For(Calc))
+  if (const Number* held = HeldIn(target).For(Calc))
     entryValue_.Hold(Calc, *held);
   else
     entryValue_.Forget();

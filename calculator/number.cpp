@@ -1,5 +1,6 @@
 #include "calculator/number.h"
 
+#include <algorithm>
 #include <bit>
 #include <cmath>
 #include <utility>
@@ -63,8 +64,17 @@ Number::Number(BigInt numerator, BigInt denominator, bool exact, bool reduced,
   }
   // An exact ratio is kept up to kExactBits; an inexact one is a binary number of at most
   // kWideBits significant bits, so that arithmetic on it costs what 128-bit floating point does.
-  if (BitLength(numerator_) + BitLength(denominator_) > kExactBits ||
-      (!exact_ && !IsShortBinary(numerator_, denominator_))) {
+  const bool shortBinary = !exact_ && IsShortBinary(numerator_, denominator_);
+  if (shortBinary && numerator_ != 0 && denominator_ != 1) {
+    // Inexact operands are not reduced before they are combined: the common twos go here.
+    const bool negative = numerator_ < 0;
+    BigInt magnitude = Magnitude(numerator_);
+    const auto twos = std::min(lsb(magnitude), lsb(denominator_));
+    magnitude >>= twos;
+    numerator_ = negative ? BigInt(-magnitude) : magnitude;
+    denominator_ >>= twos;
+  }
+  if (BitLength(numerator_) + BitLength(denominator_) > kExactBits || (!exact_ && !shortBinary)) {
     // Rounded to a mantissa of kWideBits bits, a tie to even: numerator / 2^shift.
     const bool negative = numerator_ < 0;
     const long shift =
@@ -174,6 +184,10 @@ Number Number::operator-() const {
 // can occur rather than one of the whole results (Knuth, TAOCP 4.5.1).
 Number operator+(const Number& a, const Number& b) {
   const bool exact = a.exact_ && b.exact_;
+  // An inexact sum is rounded to 128 bits at once, which brings it to lowest terms.
+  if (!exact)
+    return Number(a.numerator_ * b.denominator_ + b.numerator_ * a.denominator_,
+                  a.denominator_ * b.denominator_, false, true);
   const BigInt common = Gcd(a.denominator_, b.denominator_);
   if (common == 1)
     return Number(a.numerator_ * b.denominator_ + b.numerator_ * a.denominator_,
@@ -191,9 +205,11 @@ Number operator-(const Number& a, const Number& b) {
 
 namespace {
 
-// (p / q) × (r / s) for two ratios in lowest terms, q and s > 0.
+// (p / q) × (r / s) for two ratios in lowest terms, q and s > 0; reduced only when `reduce`
+// (an inexact product is rounded to 128 bits at once, which brings it to lowest terms).
 std::pair<BigInt, BigInt> Product(const BigInt& p, const BigInt& q, const BigInt& r,
-                                  const BigInt& s) {
+                                  const BigInt& s, bool reduce) {
+  if (!reduce) return {BigInt(p * r), BigInt(q * s)};
   const BigInt ps = Gcd(Magnitude(p), s);
   const BigInt rq = Gcd(Magnitude(r), q);
   return {BigInt((p / ps) * (r / rq)), BigInt((q / rq) * (s / ps))};
@@ -202,9 +218,10 @@ std::pair<BigInt, BigInt> Product(const BigInt& p, const BigInt& q, const BigInt
 }  // namespace
 
 Number operator*(const Number& a, const Number& b) {
+  const bool exact = a.exact_ && b.exact_;
   auto [numerator, denominator] =
-      Product(a.numerator_, a.denominator_, b.numerator_, b.denominator_);
-  return Number(std::move(numerator), std::move(denominator), a.exact_ && b.exact_, true);
+      Product(a.numerator_, a.denominator_, b.numerator_, b.denominator_, exact);
+  return Number(std::move(numerator), std::move(denominator), exact, true);
 }
 
 Number operator/(const Number& a, const Number& b) {
@@ -212,7 +229,7 @@ Number operator/(const Number& a, const Number& b) {
   const bool negative = b.numerator_ < 0;
   auto [numerator, denominator] =
       Product(a.numerator_, a.denominator_, negative ? BigInt(-b.denominator_) : b.denominator_,
-              Magnitude(b.numerator_));
+              Magnitude(b.numerator_), a.exact_ && b.exact_);
   return Number(std::move(numerator), std::move(denominator), a.exact_ && b.exact_, true);
 }
 

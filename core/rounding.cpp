@@ -124,7 +124,16 @@ Extended NearestExtended(const BigInt& p, const BigInt& q) {
   const long shift = 65 - (static_cast<long>(msb(a)) - static_cast<long>(msb(q)));
   BigInt quotient;
   BigInt remainder;
-  if (shift >= 0) {
+  if ((q & (q - 1)) == 0) {
+    // A binary fraction: the quotient is a shift, the remainder the bits shifted out.
+    const long net = shift - static_cast<long>(msb(q));
+    if (net >= 0) {
+      quotient = a << static_cast<unsigned>(net);
+    } else {
+      quotient = a >> static_cast<unsigned>(-net);
+      remainder = static_cast<long>(lsb(a)) < -net ? 1 : 0;
+    }
+  } else if (shift >= 0) {
     divide_qr(BigInt(a << static_cast<unsigned>(shift)), q, quotient, remainder);
   } else {
     divide_qr(a, BigInt(q << static_cast<unsigned>(-shift)), quotient, remainder);

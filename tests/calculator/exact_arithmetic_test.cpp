@@ -188,6 +188,20 @@ TEST(Number, ComputedValuesAreInexactAndCancel) {
   EXPECT_THROW(Number::Computed(std::numeric_limits<Extended>::infinity()), EOverflow);
 }
 
+// An inexact number keeps at most 128 significant bits, in lowest terms whatever it is
+// combined with, so equal values compare equal and cancel.
+TEST(Number, InexactValuesStayShortAndReduced) {
+  const Number pi = Number::Computed(3.14159265358979323846L);
+  const Number tenth = Number::OfDecimal(ReadDecimal("0,1"));
+  const Number product = pi * tenth;
+  EXPECT_FALSE(product.IsExact());
+  EXPECT_EQ(product.Text(), "0,314159265358979");
+  EXPECT_EQ(-pi * Number::Whole(2), -(pi + pi));
+  EXPECT_EQ(pi * Number::Whole(4) / Number::Whole(4), pi);
+  EXPECT_TRUE((product - pi * tenth).IsZero());
+  EXPECT_EQ((product / tenth - pi).Text(), "0");
+}
+
 TEST(Number, PowersBeyondAndBelowTheRange) {
   EXPECT_THROW(Power(Number::Whole(10), 5000), EOverflow);
   EXPECT_EQ(Power(Number::Whole(10), -5000).Text(), "0");
