@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <bit>
 #include <cmath>
+#include <string>
+#include <string_view>
 #include <utility>
 
 #include "core/errors.h"
@@ -125,14 +127,23 @@ Number Number::Whole(std::int64_t value) {
 
 Number Number::OfDecimal(const DecimalNumber& decimal) {
   if (decimal.digits.empty()) return Number();
-  BigInt numerator(decimal.digits);
+  // More digits than kExactBits can hold (a pasted page of digits) are not worth reading into
+  // a whole number, which takes time in the square of their count: the first kKeptDigits of
+  // them, far beyond the 128 bits such a number is rounded to, stand for the rest.
+  constexpr std::size_t kLongestExact = kExactBits * 30103 / 100000;
+  constexpr std::size_t kKeptDigits = 60;
+  const bool tooLong = decimal.digits.size() > kLongestExact;
+  const std::string_view digits = tooLong ? std::string_view(decimal.digits).substr(0, kKeptDigits)
+                                          : std::string_view(decimal.digits);
+  const long exponent = decimal.exponent + static_cast<long>(decimal.digits.size() - digits.size());
+  BigInt numerator{std::string(digits)};
   BigInt denominator = 1;
-  if (decimal.exponent >= 0)
-    numerator *= PowerOfTen(decimal.exponent);
+  if (exponent >= 0)
+    numerator *= PowerOfTen(exponent);
   else
-    denominator = PowerOfTen(-decimal.exponent);
+    denominator = PowerOfTen(-exponent);
   if (decimal.negative) numerator = -numerator;
-  return Number(std::move(numerator), std::move(denominator), true, false, decimal.value);
+  return Number(std::move(numerator), std::move(denominator), !tooLong, false, decimal.value);
 }
 
 Number Number::Computed(Extended value) {

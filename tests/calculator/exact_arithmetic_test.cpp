@@ -202,6 +202,15 @@ TEST(Number, InexactValuesStayShortAndReduced) {
   EXPECT_EQ((product / tenth - pi).Text(), "0");
 }
 
+// A pasted page of digits is read at once, as the 128-bit number it is held as.
+TEST(Number, AVeryLongDecimalIsReadAsAnInexactNumber) {
+  const std::string digits = "1," + std::string(200000, '3') + "5";
+  const Number number = Number::OfDecimal(ReadDecimal(digits));
+  EXPECT_FALSE(number.IsExact());
+  EXPECT_EQ(number.Text(), "1,33333333333333");
+  EXPECT_TRUE(Number::OfDecimal(ReadDecimal(std::string(1200, '7'))).IsExact());
+}
+
 TEST(Number, PowersBeyondAndBelowTheRange) {
   EXPECT_THROW(Power(Number::Whole(10), 5000), EOverflow);
   EXPECT_EQ(Power(Number::Whole(10), -5000).Text(), "0");
