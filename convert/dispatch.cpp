@@ -43,24 +43,33 @@ std::optional<ExactMap> SizedMap(std::span<const UnitRow> rows, int i, int j) {
   return ExactMap{Whole(1) / (from.size * to.size), Whole(0), true};
 }
 
-// The volume first, in millilitres, then the measure's count per millilitre.
-std::optional<ExactMap> FoodMap(int i, int j) {
-  const auto foods = catalogue::FoodRows();
-  const auto measures = catalogue::MeasureRows();
-  if (!IsPosition(foods, i) || !IsPosition(measures, j)) return std::nullopt;
-  const auto& millilitresPerGram = At(foods, i).millilitresPerGram;
-  if (!millilitresPerGram) return std::nullopt;
-  return ExactMap{*millilitresPerGram / At(measures, j).size};
-}
-
-// The inverse of FoodMap: the volume in millilitres first, then the grams it holds.
-std::optional<ExactMap> GramsOfMeasureMap(int measure, int food) {
+// A food's millilitres per gram and a kitchen measure's millilitres, for the two directions of
+// the kitchen tab; nothing for a heading or blank line or a position beyond the lists.
+struct FoodAndMeasure {
+  ExactSize millilitresPerGram;
+  ExactSize measureMillilitres;
+};
+std::optional<FoodAndMeasure> FoodAndMeasureAt(int food, int measure) {
   const auto foods = catalogue::FoodRows();
   const auto measures = catalogue::MeasureRows();
   if (!IsPosition(foods, food) || !IsPosition(measures, measure)) return std::nullopt;
   const auto& millilitresPerGram = At(foods, food).millilitresPerGram;
   if (!millilitresPerGram) return std::nullopt;
-  return ExactMap{At(measures, measure).size / *millilitresPerGram};
+  return FoodAndMeasure{*millilitresPerGram, At(measures, measure).size};
+}
+
+// Grams to a measure: the volume first, in millilitres, then the measure's count per millilitre.
+std::optional<ExactMap> FoodMap(int food, int measure) {
+  const auto both = FoodAndMeasureAt(food, measure);
+  if (!both) return std::nullopt;
+  return ExactMap{both->millilitresPerGram / both->measureMillilitres};
+}
+
+// The inverse of FoodMap: the volume in millilitres first, then the grams it holds.
+std::optional<ExactMap> GramsOfMeasureMap(int measure, int food) {
+  const auto both = FoodAndMeasureAt(food, measure);
+  if (!both) return std::nullopt;
+  return ExactMap{both->measureMillilitres / both->millilitresPerGram};
 }
 
 template <int Tab>

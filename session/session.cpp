@@ -49,41 +49,15 @@ void Session::GiveEntry() {
 }
 
 void Session::FieldEdited(Field field) {
-  switch (field) {
-    case Field::Nombre1:
-    case Field::Result:
-      return;
-    case Field::Calc:
-      return calculator.EntryEdited();
-    case Field::mem:
-      return calculator.Edited(calculator::Register::kM);
-    case Field::X1:
-      return calculator.Edited(calculator::Register::kX);
-    case Field::Y1:
-      return calculator.Edited(calculator::Register::kY);
-    case Field::Z1:
-      return calculator.Edited(calculator::Register::kZ);
-  }
+  if (field == Field::Calc) return calculator.EntryEdited();
+  if (const auto shown = calculator::RegisterShownIn(field)) calculator.Edited(*shown);
 }
 
 std::string& Session::Text(Field field) {
-  switch (field) {
-    case Field::Nombre1:
-      return converter.Nombre1;
-    case Field::Result:
-      return converter.Result;
-    case Field::Calc:
-      return calculator.Calc;
-    case Field::mem:
-      return calculator.mem;
-    case Field::X1:
-      return calculator.X1;
-    case Field::Y1:
-      return calculator.Y1;
-    case Field::Z1:
-      break;
-  }
-  return calculator.Z1;
+  if (field == Field::Nombre1) return converter.Nombre1;
+  if (field == Field::Result) return converter.Result;
+  if (const auto shown = calculator::RegisterShownIn(field)) return calculator.Text(*shown);
+  return calculator.Calc;
 }
 
 }  // namespace vaneko
