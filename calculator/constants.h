@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "core/fp_faults.h"
+#include "core/pi.h"
 
 namespace vaneko::calculator {
 
@@ -27,9 +28,10 @@ constexpr Constant TextConstant(std::string_view text) {
 namespace constant {
 
 // Values.
-inline constexpr Constant kPi = ValueConstant(3.14159265358979323846264338327950288L);
-inline constexpr Constant kTwoPi = ValueConstant(6.28318530717958647692528676655900577L);
-inline constexpr Constant kHalfPi = ValueConstant(1.57079632679489661923132169163975144L);
+// Twice and half π are exact in the binary format: they are π's own nearest value scaled.
+inline constexpr Constant kPi = ValueConstant(vaneko::kPi);
+inline constexpr Constant kTwoPi = ValueConstant(2 * vaneko::kPi);
+inline constexpr Constant kHalfPi = ValueConstant(vaneko::kPi / 2);
 inline constexpr Constant kSqrtPi = ValueConstant(1.77245385090551602729816748334114518L);
 inline constexpr Constant kSqrtTwoPi = ValueConstant(2.50662827463100050241576528481104525L);
 inline constexpr Constant kInverseSqrtTwoPi =

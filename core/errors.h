@@ -40,6 +40,14 @@ class EOverflow : public EMathError {
   EOverflow() : EMathError("Floating point overflow") {}
 };
 
+// A size in the unit tables that exact arithmetic cannot hold (a product beyond 127 bits, a sum
+// of sizes through different powers of π, a text that is not a decimal). The tables are
+// constant expressions, so such a size fails to compile; a size built at run time raises this.
+class ESizeError : public VanekoError {
+ public:
+  using VanekoError::VanekoError;
+};
+
 // The measurement registry's own errors.
 class EConversionError : public VanekoError {
  public:

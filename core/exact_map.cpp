@@ -1,5 +1,6 @@
 #include "core/exact_map.h"
 
+#include <boost/math/constants/constants.hpp>
 #include <boost/multiprecision/cpp_bin_float.hpp>
 #include <boost/multiprecision/cpp_int.hpp>
 #include <cmath>
@@ -46,8 +47,7 @@ void DecimalAsFraction(const DecimalNumber& x, cpp_int& num, cpp_int& den) {
 }
 
 const Float80& Pi() {
-  static const Float80 pi(
-      "3.14159265358979323846264338327950288419716939937510582097494459230781640628620899862803");
+  static const Float80 pi = boost::math::constants::pi<Float80>();
   return pi;
 }
 

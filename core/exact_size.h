@@ -5,7 +5,9 @@
 // both come from the same row.
 #pragma once
 
+#include "core/errors.h"
 #include "core/fp_faults.h"
+#include "core/pi.h"
 
 namespace vaneko {
 
@@ -52,7 +54,8 @@ constexpr Int128 Multiply(Int128 a, Int128 b) {
   constexpr Int128 kLimit = ~static_cast<Int128>(0) ^ (static_cast<Int128>(1) << 127);
   const Int128 magnitudeA = a < 0 ? -a : a;
   const Int128 magnitudeB = b < 0 ? -b : b;
-  if (magnitudeA != 0 && magnitudeB > kLimit / magnitudeA) throw "exact size overflows 127 bits";
+  if (magnitudeA != 0 && magnitudeB > kLimit / magnitudeA)
+    throw ESizeError("exact size overflows 127 bits");
   return a * b;
 }
 
@@ -82,7 +85,7 @@ constexpr ExactSize operator/(ExactSize a, ExactSize b) {
 
 constexpr ExactSize operator+(ExactSize a, ExactSize b) {
   using namespace exact_detail;
-  if (a.piPower != b.piPower) throw "sizes with different powers of pi cannot be added";
+  if (a.piPower != b.piPower) throw ESizeError("sizes with different powers of pi cannot be added");
   return Reduced(Multiply(a.num, b.den) + Multiply(b.num, a.den), Multiply(a.den, b.den),
                  a.piPower);
 }
@@ -109,7 +112,7 @@ constexpr ExactSize Decimal(const char* text) {
       fraction = true;
       continue;
     }
-    if (*p < '0' || *p > '9') throw "not a decimal";
+    if (*p < '0' || *p > '9') throw ESizeError("not a decimal");
     digits = exact_detail::Multiply(digits, 10) + (*p - '0');
     if (fraction) --scale;
   }
@@ -119,7 +122,7 @@ constexpr ExactSize Decimal(const char* text) {
     if (*p == '-' || *p == '+') negativeExponent = *p++ == '-';
     int exponent = 0;
     for (; *p != '\0'; ++p) {
-      if (*p < '0' || *p > '9') throw "not a decimal exponent";
+      if (*p < '0' || *p > '9') throw ESizeError("not a decimal exponent");
       exponent = exponent * 10 + (*p - '0');
     }
     scale += negativeExponent ? -exponent : exponent;
@@ -130,8 +133,6 @@ constexpr ExactSize Decimal(const char* text) {
   return scale < 0 ? exact_detail::Reduced(digits, power, 0)
                    : exact_detail::Reduced(exact_detail::Multiply(digits, power), 1, 0);
 }
-
-inline constexpr Extended kPi = 3.141592653589793238462643383279502884L;
 
 // The size in extended precision: the quotient of the two whole numbers rounded once (when
 // both hold in 64 bits), times π^piPower.

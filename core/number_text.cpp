@@ -86,12 +86,25 @@ bool ToExtendedValue(const DecimalNumber& number, Extended& value) {
   const long decades = static_cast<long>(number.digits.size()) + number.exponent;
   constexpr long kLargestDecades = std::numeric_limits<Extended>::max_exponent10 + 1;
   if (decades > kLargestDecades) return false;
+  // Between 1E-400 and 1E1000 every point halfway between two extended values has fewer than
+  // kReadDigits significant digits, so beyond them only whether the rest is zero can change the
+  // nearest value; the rest is not zero (the digits end in a non-zero one), and a 1 after the
+  // kept digits says so. (Further out, a text that long would have to match a halfway point
+  // to a thousand digits to be read one unit off.) C libraries then read a pasted page of
+  // digits as fast as a short number, and MinGW-w64's strtold, which refuses very long texts,
+  // reads it at all.
+  constexpr std::size_t kReadDigits = 1000;
+  const bool shortened = number.digits.size() > kReadDigits;
+  const std::size_t kept = shortened ? kReadDigits : number.digits.size();
+  const long exponent =
+      number.exponent + static_cast<long>(number.digits.size() - kept) - (shortened ? 1 : 0);
   std::string ascii;
-  ascii.reserve(number.digits.size() + 24);
+  ascii.reserve(kept + 24);
   if (number.negative) ascii += '-';
-  ascii += number.digits;
+  ascii.append(number.digits, 0, kept);
+  if (shortened) ascii += '1';
   ascii += 'e';
-  ascii += std::to_string(number.exponent);
+  ascii += std::to_string(exponent);
   Extended parsed = 0;
   bool outOfRange = false;
   if (!ReadAsciiExtended(ascii, parsed, outOfRange)) return false;

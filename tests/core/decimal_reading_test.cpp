@@ -41,6 +41,17 @@ std::string Repeat(char c, std::size_t n) {
   return std::string(n, c);
 }
 
+// A text of thousands of digits is read to its nearest value, halfway points decided by the
+// digits far beyond the first thousand.
+TEST(ReadLongDecimal, IsReadToItsNearestValue) {
+  EXPECT_EQ(ReadNumber("0," + Repeat('3', 200000)), 1.0L / 3);
+  // 1 + 2^-64 lies halfway between 1 and the next extended value, 1 + 2^-63.
+  const std::string half = "1,0000000000000000000542101086242752217003726400434970855712890625";
+  EXPECT_EQ(ReadNumber(half), 1.0L);  // a tie, to the even neighbour
+  EXPECT_EQ(ReadNumber(half + Repeat('0', 3000) + "1"), 1.0L + 0x1p-63L);
+  EXPECT_EQ(ReadNumber("-" + half + Repeat('0', 3000) + "1"), -(1.0L + 0x1p-63L));
+}
+
 class ReadBeyondTheRange : public ::testing::TestWithParam<std::string> {};
 
 TEST_P(ReadBeyondTheRange, IsNotANumber) {

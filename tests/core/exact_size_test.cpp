@@ -3,6 +3,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
+#include <string>
+
 namespace vaneko {
 namespace {
 
@@ -41,6 +44,39 @@ INSTANTIATE_TEST_SUITE_P(Sizes, ExactSizeToExtended,
                                                         Whole(180) / ExactSize{1, 1, 1},
                                                         57.2957795130823208768L},
                                            ExtendedCase{"half turn", ExactSize{1, 1, 1}, kPi}));
+
+// A size that cannot be held exactly fails to compile in the tables; built at run time from a
+// text, it raises the project's own error, which a handler can catch and show.
+struct RefusedSize {
+  const char* name;
+  ExactSize (*build)(const char* text);
+  const char* text;
+};
+
+class RefusedSizes : public ::testing::TestWithParam<RefusedSize> {};
+
+TEST_P(RefusedSizes, RaiseASizeError) {
+  const RefusedSize& c = GetParam();
+  EXPECT_THROW(c.build(c.text), ESizeError) << c.name;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    AtRunTime, RefusedSizes,
+    ::testing::Values(RefusedSize{"letter", [](const char* t) { return Decimal(t); }, "1.5x"},
+                      RefusedSize{"letter in the exponent",
+                                  [](const char* t) { return Decimal(t); }, "1E5x"},
+                      RefusedSize{"beyond 127 bits",
+                                  [](const char* t) { return Decimal(t) * Decimal(t); }, "1E30"},
+                      RefusedSize{"sum across powers of pi",
+                                  [](const char* t) {
+                                    return Decimal(t) + ExactSize{1, 1, 1};
+                                  },
+                                  "1"}),
+    [](const auto& info) {
+      std::string name;
+      for (const char c : std::string(info.param.name)) name += std::isalnum(c) ? c : '_';
+      return name;
+    });
 
 }  // namespace
 }  // namespace vaneko
