@@ -77,27 +77,9 @@ Number::Number(BigInt numerator, BigInt denominator, bool exact, bool reduced,
     denominator_ >>= twos;
   }
   if (BitLength(numerator_) + BitLength(denominator_) > kExactBits || (!exact_ && !shortBinary)) {
-    // Rounded to a mantissa of kWideBits bits, a tie to even: numerator / 2^shift.
+    // Rounded to a mantissa of kWideBits bits, a tie to even: the value is kept × 2^exponent.
     const bool negative = numerator_ < 0;
-    const long shift =
-        static_cast<long>(kWideBits) + 1 -
-        (static_cast<long>(BitLength(numerator_)) - static_cast<long>(BitLength(denominator_)));
-    BigInt quotient;
-    BigInt remainder;
-    const BigInt magnitude = Magnitude(numerator_);
-    if (shift >= 0)
-      divide_qr(BigInt(magnitude << static_cast<unsigned>(shift)), denominator_, quotient,
-                remainder);
-    else
-      divide_qr(magnitude, BigInt(denominator_ << static_cast<unsigned>(-shift)), quotient,
-                remainder);
-    // One or two bits beyond the kept ones: the first of them is the half, the rest sticky.
-    const unsigned extra = BitLength(quotient) - kWideBits;
-    const bool half = bit_test(quotient, extra - 1);
-    const bool sticky = remainder != 0 || (extra == 2 && bit_test(quotient, 0));
-    BigInt kept = quotient >> extra;
-    if (half && (sticky || bit_test(kept, 0))) ++kept;
-    long exponent = static_cast<long>(extra) - shift;  // the value is kept × 2^exponent
+    auto [kept, exponent] = RoundToBits(Magnitude(numerator_), denominator_, kWideBits);
     if (exponent + static_cast<long>(kWideBits) < kFarBelow) {
       kept = 0;  // far below the extended range: nothing of it can be shown
       exponent = 0;

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <limits>
 #include <string>
+#include <utility>
 
 #include "core/number_text.h"
 #include "core/powers_of_ten.h"
@@ -110,18 +111,10 @@ Extended RoundToShownDigits(const BigInt& p, const BigInt& q) {
   return ExtendedOfDecimal(negative, n.str(), e - kSignificantDigits);
 }
 
-Extended NearestExtended(const BigInt& p, const BigInt& q) {
-  if (p == 0) return 0;
-  const bool negative = p < 0;
-  const BigInt a = negative ? BigInt(-p) : p;
-  // Both held exactly by the 64-bit mantissa: one correctly rounded division.
-  if (msb(a) < 64 && msb(q) < 64) {
-    const Extended quotient = static_cast<Extended>(static_cast<std::uint64_t>(a)) /
-                              static_cast<Extended>(static_cast<std::uint64_t>(q));
-    return negative ? -quotient : quotient;
-  }
-  // A whole quotient of 65 or 66 bits, the remainder as a sticky bit, rounded to 64 bits.
-  const long shift = 65 - (static_cast<long>(msb(a)) - static_cast<long>(msb(q)));
+BinaryRounding RoundToBits(const BigInt& a, const BigInt& q, unsigned bits) {
+  // A whole quotient of bits + 1 or bits + 2 bits, the remainder as a sticky bit.
+  const long shift =
+      static_cast<long>(bits) + 1 - (static_cast<long>(msb(a)) - static_cast<long>(msb(q)));
   BigInt quotient;
   BigInt remainder;
   if ((q & (q - 1)) == 0) {
@@ -138,13 +131,26 @@ Extended NearestExtended(const BigInt& p, const BigInt& q) {
   } else {
     divide_qr(a, BigInt(q << static_cast<unsigned>(-shift)), quotient, remainder);
   }
-  // One or two bits beyond the 64 kept: the first of them is the half, the rest is sticky.
-  const unsigned extra = static_cast<unsigned>(msb(quotient)) - 63;
+  // One or two bits beyond those kept: the first of them is the half, the rest is sticky.
+  const unsigned extra = static_cast<unsigned>(msb(quotient)) + 1 - bits;
   const bool half = bit_test(quotient, extra - 1);
   const bool sticky = remainder != 0 || (extra == 2 && bit_test(quotient, 0));
   BigInt kept = quotient >> extra;
   if (half && (sticky || bit_test(kept, 0))) ++kept;
-  const long exponent = static_cast<long>(extra) - shift;
+  return {std::move(kept), static_cast<long>(extra) - shift};
+}
+
+Extended NearestExtended(const BigInt& p, const BigInt& q) {
+  if (p == 0) return 0;
+  const bool negative = p < 0;
+  const BigInt a = negative ? BigInt(-p) : p;
+  // Both held exactly by the 64-bit mantissa: one correctly rounded division.
+  if (msb(a) < 64 && msb(q) < 64) {
+    const Extended quotient = static_cast<Extended>(static_cast<std::uint64_t>(a)) /
+                              static_cast<Extended>(static_cast<std::uint64_t>(q));
+    return negative ? -quotient : quotient;
+  }
+  const auto [kept, exponent] = RoundToBits(a, q, 64);
   constexpr long kInfinite = std::numeric_limits<Extended>::max_exponent + 1;
   constexpr long kZero = std::numeric_limits<Extended>::min_exponent - 2 * 64;
   if (exponent > kInfinite)

@@ -24,6 +24,14 @@ bool RoundsSafely(Extended r, Extended bound);
 // the rounded value lies below the extended range; the overflow fault beyond it.
 Extended RoundToShownDigits(const BigInt& p, const BigInt& q);
 
+// a / q (a > 0, q > 0) rounded to `bits` significant bits, a tie to even: mantissa ×
+// 2^exponent, the mantissa of `bits` bits (or 2^bits, where it rounded up).
+struct BinaryRounding {
+  BigInt mantissa;
+  long exponent;
+};
+BinaryRounding RoundToBits(const BigInt& a, const BigInt& q, unsigned bits);
+
 // The extended value nearest to p / q (q > 0), a tie to even: ±infinity beyond the extended
 // range, zero far below it.
 Extended NearestExtended(const BigInt& p, const BigInt& q);
