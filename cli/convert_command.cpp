@@ -4,9 +4,12 @@
 // that FROM is a measure and TO a food; elsewhere it is pressed after FROM and TO are chosen, so
 // that NUMBER converts from TO to FROM.
 #include <exception>
+#include <optional>
+#include <utility>
 #include <ostream>
 
 #include "cli/cli.h"
+#include "cli/name_matching.h"
 #include "core/errors.h"
 #include "session/session.h"
 
@@ -93,7 +96,169 @@ bool ToFieldText(const std::string& number, const Options& options, std::string&
   return true;
 }
 
+// A pair of units named without their category, as it fits one category.
+struct Choice {
+  int tab;
+  int from;
+  int to;
+  Direction direction;
+  bool direct;  // both found by their own names or symbols, not through an alias
+};
+
+std::optional<Choice> FitIn(int tab, const std::string& fromText, const std::string& toText,
+                            catalogue::Language language) {
+  using catalogue::UnitList;
+  const auto fit = [&](UnitList fromList, UnitList toList) -> std::optional<Choice> {
+    const LineMatch from = FindLine(fromText, ListLines(tab, fromList), language);
+    if (from.fit != Fit::kDirect && from.fit != Fit::kAlias) return std::nullopt;
+    const LineMatch to = FindLine(toText, ListLines(tab, toList), language);
+    if (to.fit != Fit::kDirect && to.fit != Fit::kAlias) return std::nullopt;
+    const bool turned = fromList == UnitList::To;
+    return Choice{tab, from.position, to.position,
+                  turned ? Direction::kKitchenTurned : Direction::kAsListed,
+                  from.fit == Fit::kDirect && to.fit == Fit::kDirect};
+  };
+  if (const auto listed = fit(UnitList::From, UnitList::To)) return listed;
+  if (tab == catalogue::kKitchenTab) return fit(UnitList::To, UnitList::From);
+  return std::nullopt;
+}
+
+// Every category that both names fit; those where both fit directly, when there are any.
+std::vector<Choice> Fits(const std::string& fromText, const std::string& toText,
+                         catalogue::Language language) {
+  std::vector<Choice> all;
+  for (int tab = 0; tab < catalogue::kCategoryCount; ++tab)
+    if (const auto choice = FitIn(tab, fromText, toText, language)) all.push_back(*choice);
+  std::vector<Choice> direct;
+  for (const Choice& choice : all)
+    if (choice.direct) direct.push_back(choice);
+  return direct.empty() ? all : direct;
+}
+
+// The categories a name fits at all, for the message when no category fits both.
+std::vector<int> CategoriesOf(const std::string& text, catalogue::Language language) {
+  std::vector<int> tabs;
+  for (int tab = 0; tab < catalogue::kCategoryCount; ++tab)
+    for (const auto list : {catalogue::UnitList::From, catalogue::UnitList::To}) {
+      const Fit fit = FindLine(text, ListLines(tab, list), language).fit;
+      if (fit != Fit::kNone) {
+        tabs.push_back(tab);
+        break;
+      }
+    }
+  return tabs;
+}
+
+std::string Captions(const std::vector<int>& tabs, catalogue::Language language) {
+  std::vector<std::string> names;
+  for (const int tab : tabs) names.push_back(std::string(catalogue::TabCaption(tab, language)));
+  return JoinNames(names, " and ");
+}
+
+// Why no category fits both names: one is unknown (with suggestions from every category), or
+// they belong to different categories.
+UsageError NoCategory(const std::string& fromText, const std::string& toText,
+                      catalogue::Language language) {
+  for (const std::string* text : {&fromText, &toText}) {
+    if (!CategoriesOf(*text, language).empty()) continue;
+    std::string message = "no unit '" + *text + "' in any category";
+    const auto names = UnitsElsewhere(*text, -1, language);
+    if (!names.empty()) message += "; did you mean " + JoinNames(names, " or ") + "?";
+    return UsageError{message};
+  }
+  return UsageError{"no category has both '" + fromText + "' (" +
+                    Captions(CategoriesOf(fromText, language), language) + ") and '" + toText +
+                    "' (" + Captions(CategoriesOf(toText, language), language) + ")"};
+}
+
+// The one conversion that a pair named without its category makes: the fitting category's, or
+// the same result in every fitting category; otherwise the categories are named, exit 2.
+int ConvertWithoutCategory(const std::vector<Choice>& fits, const std::string& fromText,
+                           const std::string& toText, const std::string& number,
+                           catalogue::Language language, const Options& options, Streams io) {
+  std::vector<Outcome> outcomes;
+  for (const Choice& choice : fits)
+    outcomes.push_back(
+        ConvertOnce(choice.tab, choice.from, choice.to, number, language, choice.direction));
+  for (const Outcome& outcome : outcomes) {
+    if (outcome.result == outcomes.front().result && outcome.error == outcomes.front().error)
+      continue;
+    std::vector<int> tabs;
+    for (const Choice& choice : fits) tabs.push_back(choice.tab);
+    throw UsageError{"'" + fromText + "' and '" + toText + "' fit " + Captions(tabs, language) +
+                     ", which convert them differently; name the category: vaneko-cli convert " +
+                     "CATEGORY FROM TO NUMBER"};
+  }
+  if (!outcomes.front().error.empty()) {
+    io.err << Shown(outcomes.front().error, options) << '\n';
+    return kExitError;
+  }
+  io.out << Shown(outcomes.front().result, options) << '\n';
+  return kExitOk;
+}
+
+// A number with a decimal point that the window refused: say how to write it.
+void HintDecimalComma(const std::string& typed, const Options& options, std::ostream& err) {
+  if (options.format == NumberFormat::kWindow && typed.find('.') != std::string::npos)
+    err << "vaneko-cli: use a decimal comma, or --format=plain\n";
+}
+
+bool IsSeparator(std::string_view word) {
+  return word == "to" || word == "in" || word == "en" || word == "vers" || word == "->" ||
+         word == "=";
+}
+
+std::string Words(const std::vector<std::string>& words, std::size_t first, std::size_t last) {
+  std::string text;
+  for (std::size_t k = first; k < last; ++k) text += (k > first ? " " : "") + words[k];
+  return text;
+}
+
 }  // namespace
+
+bool LooksLikeNumber(std::string_view text) {
+  std::size_t k = 0;
+  if (k < text.size() && (text[k] == '-' || text[k] == '+')) ++k;
+  if (k < text.size() && (text[k] == '.' || text[k] == ',')) ++k;
+  return k < text.size() && text[k] >= '0' && text[k] <= '9';
+}
+
+int RunPhrase(const Args& args, const Options& options, Streams io) {
+  auto language = catalogue::Language::French;
+  std::vector<std::string> words;
+  for (std::size_t k = 0; k < args.size(); ++k) {
+    if (TakeLanguage(args, k, language)) continue;
+    // One quoted argument may hold the whole phrase, or a name of several words.
+    std::size_t start = 0;
+    const std::string& arg = args[k];
+    while (start < arg.size()) {
+      const std::size_t blank = arg.find_first_of(" \t", start);
+      const std::size_t end = blank == std::string::npos ? arg.size() : blank;
+      if (end > start) words.push_back(arg.substr(start, end - start));
+      start = end + 1;
+    }
+  }
+  if (words.size() < 3 || !LooksLikeNumber(words.front()))
+    throw UsageError{"say NUMBER FROM [to|in] TO, or use a command"};
+  // The number as the keyboard types it into the number field: a point is the decimal comma.
+  std::string number = words.front();
+  for (char& c : number)
+    if (c == '.') c = ',';
+  words.erase(words.begin());
+
+  // The splits of the words into FROM and TO: at a "to" or "in" first, then anywhere.
+  std::vector<std::pair<std::string, std::string>> splits;
+  for (std::size_t k = 1; k + 1 < words.size(); ++k)
+    if (IsSeparator(words[k])) splits.emplace_back(Words(words, 0, k), Words(words, k + 1, words.size()));
+  for (std::size_t k = 1; k < words.size(); ++k)
+    splits.emplace_back(Words(words, 0, k), Words(words, k, words.size()));
+  for (const auto& [fromText, toText] : splits) {
+    const auto fits = Fits(fromText, toText, language);
+    if (!fits.empty())
+      return ConvertWithoutCategory(fits, fromText, toText, number, language, options, io);
+  }
+  throw NoCategory(splits.front().first, splits.front().second, language);
+}
 
 int RunConvert(const Args& args, const Options& options, Streams io) {
   auto language = catalogue::Language::French;
@@ -108,7 +273,22 @@ int RunConvert(const Args& args, const Options& options, Streams io) {
     if (args[k].rfind("--", 0) == 0) throw UsageError{"unknown option '" + args[k] + "'"};
     positional.push_back(args[k]);
   }
-  if (positional.size() != 4) throw UsageError{"convert needs CATEGORY FROM TO NUMBER"};
+  if (positional.size() == 3) {
+    if (swap) throw UsageError{"--swap needs the category: convert --swap CATEGORY FROM TO NUMBER"};
+    std::string number;
+    if (!ToFieldText(positional[2], options, number)) {
+      io.err << ErrorBoxText(InvalidFloat(positional[2]).what()) << '\n';
+      return kExitError;
+    }
+    const auto fits = Fits(positional[0], positional[1], language);
+    if (fits.empty()) throw NoCategory(positional[0], positional[1], language);
+    const int code =
+        ConvertWithoutCategory(fits, positional[0], positional[1], number, language, options, io);
+    if (code == kExitError) HintDecimalComma(positional[2], options, io.err);
+    return code;
+  }
+  if (positional.size() != 4)
+    throw UsageError{"convert needs CATEGORY FROM TO NUMBER, or FROM TO NUMBER"};
   const int tab = FindCategory(positional[0], language);
   const bool everyUnit = positional[2] == "*";
   int from = 0;
@@ -137,6 +317,7 @@ int RunConvert(const Args& args, const Options& options, Streams io) {
     const Outcome outcome = ConvertOnce(tab, from, onlyTo, number, language, direction);
     if (!outcome.error.empty()) {
       io.err << Shown(outcome.error, options) << '\n';
+      HintDecimalComma(positional[3], options, io.err);
       return kExitError;
     }
     io.out << Shown(outcome.result, options) << '\n';
@@ -162,6 +343,7 @@ int RunConvert(const Args& args, const Options& options, Streams io) {
   for (const Outcome& outcome : outcomes) allAlike &= outcome.error == outcomes.front().error;
   if (allAlike) {
     io.err << Shown(outcomes.front().error, options) << '\n';
+    HintDecimalComma(positional[3], options, io.err);
     return kExitError;
   }
   // Otherwise one line per unit, so that the lines stay in list order; a failed line has an

@@ -21,22 +21,7 @@ std::optional<int> ParseIndex(std::string_view text) {
 enum class List { kFrom, kTo };
 
 std::vector<NamedLine> Lines(int tab, List list) {
-  const bool from = list == List::kFrom;
-  const auto french =
-      from ? catalogue::FromList(tab, Language::French) : catalogue::ToList(tab, Language::French);
-  const auto english = from ? catalogue::FromList(tab, Language::English)
-                            : catalogue::ToList(tab, Language::English);
-  std::vector<NamedLine> lines;
-  for (std::size_t position = 0; position < french.size(); ++position) {
-    const int at = static_cast<int>(position);
-    NamedLine line{french[position], english[position],
-                   from ? catalogue::UnitSymbol(tab, at) : catalogue::ToListSymbol(tab, at)};
-    // The food list opens with its heading "En Gramme "; its separators are blank lines.
-    const bool kitchenHeading = tab == catalogue::kKitchenTab && from && position == 0;
-    line.matchable = !kitchenHeading && !FoldName(line.french).empty();
-    lines.push_back(line);
-  }
-  return lines;
+  return ListLines(tab, list == List::kFrom ? catalogue::UnitList::From : catalogue::UnitList::To);
 }
 
 int FindInList(int tab, List list, std::string_view text, Language preferred) {
@@ -49,12 +34,45 @@ int FindInList(int tab, List list, std::string_view text, Language preferred) {
                      std::string(catalogue::TabCaption(tab, preferred)) + " (0 to " +
                      std::to_string(lines.size() - 1) + ")"};
   }
-  const LookupContext context{kind, " in " + std::string(catalogue::TabCaption(tab, preferred)),
-                              "vaneko-cli units " + std::to_string(tab)};
+  LookupContext context{kind, " in " + std::string(catalogue::TabCaption(tab, preferred)),
+                        "vaneko-cli units " + std::to_string(tab)};
+  context.elsewhere = [&] { return UnitsElsewhere(text, tab, preferred); };
   return MatchName(text, lines, preferred, context);
 }
 
 }  // namespace
+
+std::vector<std::string> UnitsElsewhere(std::string_view text, int tab, Language preferred) {
+  std::vector<std::string> names;
+  for (const catalogue::UnitHit& hit : catalogue::SearchUnits(text)) {
+    if (hit.tab == tab) continue;
+    const auto lines = ListLines(hit.tab, hit.list);
+    names.push_back(Describe(lines[static_cast<std::size_t>(hit.position)], preferred) + " in " +
+                    std::string(catalogue::TabCaption(hit.tab, preferred)));
+    if (names.size() >= 6) break;
+  }
+  return names;
+}
+
+std::vector<NamedLine> ListLines(int tab, catalogue::UnitList list) {
+  const bool from = list == catalogue::UnitList::From;
+  const auto french =
+      from ? catalogue::FromList(tab, Language::French) : catalogue::ToList(tab, Language::French);
+  const auto english = from ? catalogue::FromList(tab, Language::English)
+                            : catalogue::ToList(tab, Language::English);
+  std::vector<NamedLine> lines;
+  for (std::size_t position = 0; position < french.size(); ++position) {
+    const int at = static_cast<int>(position);
+    NamedLine line{french[position], english[position],
+                   from ? catalogue::UnitSymbol(tab, at) : catalogue::ToListSymbol(tab, at)};
+    // The food list opens with its heading "En Gramme "; its separators are blank lines.
+    const bool kitchenHeading = tab == catalogue::kKitchenTab && from && position == 0;
+    line.matchable = !kitchenHeading && !FoldName(line.french).empty();
+    line.aliases = catalogue::UnitAliases(tab, list, at);
+    lines.push_back(line);
+  }
+  return lines;
+}
 
 int FindCategory(std::string_view text, Language preferred) {
   if (const auto index = ParseIndex(text)) {
@@ -64,7 +82,8 @@ int FindCategory(std::string_view text, Language preferred) {
   std::vector<NamedLine> captions;
   for (int tab = 0; tab < catalogue::kCategoryCount; ++tab)
     captions.push_back({catalogue::TabCaption(tab, Language::French),
-                        catalogue::TabCaption(tab, Language::English), ""});
+                        catalogue::TabCaption(tab, Language::English), "", true,
+                        catalogue::CategoryAliases(tab)});
   return MatchName(text, captions, preferred, {"category", "", "vaneko-cli categories"});
 }
 

@@ -30,6 +30,7 @@ int Run(const Args& args, Streams io) {
     // --format applies to every command and may stand anywhere; the rest is the command's.
     Options options;
     Args rest;
+    Args languageArgs;
     constexpr std::string_view kFormat = "--format=";
     for (std::size_t k = 0; k < args.size(); ++k) {
       if (args[k].rfind(kFormat, 0) == 0) {
@@ -37,11 +38,18 @@ int Run(const Args& args, Streams io) {
       } else if (args[k] == "--format") {
         if (k + 1 >= args.size()) throw UsageError{"--format needs plain or window"};
         options.format = ParseFormat(args[++k]);
+      } else if (args[k] == "--lang" || args[k].rfind("--lang=", 0) == 0) {
+        // --lang may stand before the command too: the command reads it.
+        languageArgs.push_back(args[k]);
+        if (args[k] == "--lang" && k + 1 < args.size()) languageArgs.push_back(args[++k]);
       } else {
         rest.push_back(args[k]);
       }
     }
+    if (rest.empty() && !languageArgs.empty()) throw UsageError{"no command"};
     if (rest.empty()) throw UsageError{"no command"};
+    // --lang goes after the command's name, where every command reads it.
+    rest.insert(rest.begin() + 1, languageArgs.begin(), languageArgs.end());
     const std::string& command = rest.front();
     if (command == "-h" || command == "--help") {
       io.out << ProgramHelp();
@@ -51,6 +59,8 @@ int Run(const Args& args, Streams io) {
       io.out << VersionText();
       return kExitOk;
     }
+    if (LooksLikeNumber(command) || (rest.size() == 1 && command.find(' ') != std::string::npos))
+      return RunPhrase(rest, options, io);
     if (command.rfind('-', 0) == 0) throw UsageError{"unknown option '" + command + "'"};
     const Args commandArgs(rest.begin() + 1, rest.end());
     if (!CommandHelp(command).empty() && AsksForHelp(commandArgs)) {

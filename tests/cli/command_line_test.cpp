@@ -78,18 +78,23 @@ INSTANTIATE_TEST_SUITE_P(
                  0,
                  "1000\n",
                  ""},
+        // the correct spelling and the plural of a shown name are other names of the unit
+        ToolCase{"CorrectSpelling", {"convert", "Distance", "kilometer", "mi", "1"}, 0,
+                 "0,621371192237334\n", ""},
+        ToolCase{"Plural", {"convert", "--lang", "en", "Distance", "mi", "metres", "1"}, 0,
+                 "1609,344\n", ""},
         ToolCase{"UnknownUnit",
-                 {"convert", "Distance", "kilometer", "mi", "1"},
+                 {"convert", "Distance", "kilomter", "mi", "1"},
                  2,
                  "",
-                 std::string("vaneko-cli: no unit 'kilometer' in Distance; did you mean "
+                 std::string("vaneko-cli: no unit 'kilomter' in Distance; did you mean "
                              "'Kilomètre' (km)?\n") +
                      kTryHelp},
         ToolCase{"UnknownUnitInEnglish",
-                 {"convert", "--lang", "en", "Distance", "mi", "metres", "1"},
+                 {"convert", "--lang", "en", "Distance", "mi", "metrez", "1"},
                  2,
                  "",
-                 std::string("vaneko-cli: no unit 'metres' in Distance; did you mean 'Metre' "
+                 std::string("vaneko-cli: no unit 'metrez' in Distance; did you mean 'Metre' "
                              "(m)?\n") +
                      kTryHelp},
         ToolCase{"UnknownCategory",
@@ -171,7 +176,8 @@ INSTANTIATE_TEST_SUITE_P(
                  {"--format=window", "convert", "1", "mi", "km", "1.5"},
                  1,
                  "",
-                 "'1.5' is not a valid floating point value.\n"},
+                 "'1.5' is not a valid floating point value.\n"
+                 "vaneko-cli: use a decimal comma, or --format=plain\n"},
         ToolCase{"PlainKeys", {"--format=plain", "keys", "7", "/", "8", "="}, 0, "0.875\n", ""},
         ToolCase{"PlainKeysState",
                  {"keys", "--format=plain", "--state", "type:2.5", "X"},

@@ -45,7 +45,8 @@ INSTANTIATE_TEST_SUITE_P(
         CliCase{{"convert", "0", "0", "1", "1.5"},
                 1,
                 "",
-                "'1.5' is not a valid floating point value.\n"},
+                "'1.5' is not a valid floating point value.\n"
+                "vaneko-cli: use a decimal comma, or --format=plain\n"},
         CliCase{{"convert", "0", "0", "1", "1E400"}, 1, "", "Floating point overflow.\n"}));
 
 INSTANTIATE_TEST_SUITE_P(

@@ -124,8 +124,10 @@ INSTANTIATE_TEST_SUITE_P(
         MatchCase{"", Language::French, -1, "an empty unit name in Test"},
         MatchCase{"  ", Language::French, -1, "an empty unit name in Test"},
         // unknown names: the closest, by its name in the preferred language and its symbol
-        MatchCase{"Miles", Language::French, -1,
-                  "no unit 'Miles' in Test; did you mean 'Mile' (mi)?"},
+        // a plural is its singular's name
+        MatchCase{"Miles", Language::French, 4, ""},
+        MatchCase{"Milez", Language::French, -1,
+                  "no unit 'Milez' in Test; did you mean 'Mile' (mi)?"},
         MatchCase{"meter", Language::English, -1,
                   "no unit 'meter' in Test; did you mean 'Metre' (m)?"},
         // a tie lists every line at the same distance, in list order
