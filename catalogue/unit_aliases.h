@@ -75,7 +75,7 @@ inline constexpr UnitAliasRow kUnitAliases[] = {
     // 2, mass; ton is the short ton
     {2, "Gram", "Gramme|gm"},
     {2, "Kilogram", "Kilogramme|kilo|kilos|kgs"},
-    {2, "Tonne", "metric ton|tonne métrique|tonnes"},
+    {2, "Tonne", "metric ton|tonne métrique"},
     {2, "Ounce", "onces|ozs"},
     {2, "Pound", "lbs|livres|lb."},
     {2, "Ton", "short ton|ton (US)|US ton|tonne courte|tn"},
@@ -131,9 +131,9 @@ inline constexpr UnitAliasRow kUnitAliases[] = {
     {6, "Inche of Mercury à 0°C", "inch of mercury|inches of mercury|inHg|pouce de mercure"},
     {6, "Inche of Wayer à 4°C", "inch of water|inches of water|inH2O|pouce d'eau"},
     {6, "Kilopascal", "kilopascals"},
-    {6, "Pascal", "pascals|N/m2"},
+    {6, "Pascal", "pascals"},
     {6, "Pound per Inche^2", "pound per square inch|pounds per square inch|lb/in2"},
-    {6, "PSI", "lbf/in2"},
+    {6, "PSI", "pound-force per square inch"},
     {6, "Pound per Pied^2", "pound per square foot|psf|lb/ft2"},
     {6, "Torr", "mmHg|millimetre of mercury|millimeter of mercury|mm Hg"},
     // 7, velocity; knot is the US knot

@@ -63,15 +63,33 @@ std::string AsciiForm(std::string_view symbol, const AsciiStyle& style) {
   std::string text;
   for (const char32_t c : DecodeUtf8(symbol)) {
     switch (c) {
-      case U'\u00B2': text += style.squared; break;
-      case U'\u00B3': text += style.cubed; break;
-      case U'\u00B7': text += style.dot; break;
-      case U'\u00B0': text += style.degree; break;
-      case U'\u00B5': text += 'u'; break;
-      case U'\u2082': text += '2'; break;
-      case U'\u2080': text += '0'; break;
-      case U'\u2081': text += '1'; break;
-      case U'\u2085': text += '5'; break;
+      case U'\u00B2':
+        text += style.squared;
+        break;
+      case U'\u00B3':
+        text += style.cubed;
+        break;
+      case U'\u00B7':
+        text += style.dot;
+        break;
+      case U'\u00B0':
+        text += style.degree;
+        break;
+      case U'\u00B5':
+        text += 'u';
+        break;
+      case U'\u2082':
+        text += '2';
+        break;
+      case U'\u2080':
+        text += '0';
+        break;
+      case U'\u2081':
+        text += '1';
+        break;
+      case U'\u2085':
+        text += '5';
+        break;
       default:
         if (c >= 0x80) return {};  // a character with no ASCII form: no such symbol form
         text += static_cast<char>(c);
@@ -137,7 +155,9 @@ const AliasIndex& Aliases() {
   return index;
 }
 
-bool IsLetter(char32_t c) { return c >= U'a' && c <= U'z'; }
+bool IsLetter(char32_t c) {
+  return c >= U'a' && c <= U'z';
+}
 
 }  // namespace
 
@@ -197,7 +217,8 @@ std::u32string SingularName(std::u32string_view folded) {
     std::u32string word(folded.substr(start, end - start));
     const bool lettersOnly = std::all_of(word.begin(), word.end(), IsLetter);
     const auto endsWith = [&word](std::u32string_view tail) {
-      return word.size() >= tail.size() && word.compare(word.size() - tail.size(), tail.size(), tail) == 0;
+      return word.size() >= tail.size() &&
+             word.compare(word.size() - tail.size(), tail.size(), tail) == 0;
     };
     if (word == U"feet") {
       word = U"foot";
@@ -258,7 +279,8 @@ std::vector<UnitHit> SearchUnits(std::string_view query) {
             found = true;
             break;
           }
-          if (at != std::u32string::npos && !contains) contains = UnitHit{tab, list, p, text, false};
+          if (at != std::u32string::npos && !contains)
+            contains = UnitHit{tab, list, p, text, false};
         }
         if (!found && contains) within.push_back(*contains);
       }

@@ -5,8 +5,8 @@
 // that NUMBER converts from TO to FROM.
 #include <exception>
 #include <optional>
-#include <utility>
 #include <ostream>
+#include <utility>
 
 #include "cli/cli.h"
 #include "cli/name_matching.h"
@@ -249,7 +249,8 @@ int RunPhrase(const Args& args, const Options& options, Streams io) {
   // The splits of the words into FROM and TO: at a "to" or "in" first, then anywhere.
   std::vector<std::pair<std::string, std::string>> splits;
   for (std::size_t k = 1; k + 1 < words.size(); ++k)
-    if (IsSeparator(words[k])) splits.emplace_back(Words(words, 0, k), Words(words, k + 1, words.size()));
+    if (IsSeparator(words[k]))
+      splits.emplace_back(Words(words, 0, k), Words(words, k + 1, words.size()));
   for (std::size_t k = 1; k < words.size(); ++k)
     splits.emplace_back(Words(words, 0, k), Words(words, k, words.size()));
   for (const auto& [fromText, toText] : splits) {

@@ -74,8 +74,8 @@ std::string JoinNames(const std::vector<std::string>& parts, std::string_view la
 //   exact name (preferred, then other language), exact symbol,
 //   folded name (preferred, then other language), folded symbol.
 // The first of these levels that names any line decides; two lines there make the name
-// ambiguous. Then plurals and aliases (FindLine). Throws UsageError for an ambiguous or unknown name, listing the candidates or the
-// closest names.
+// ambiguous. Then plurals and aliases (FindLine). Throws UsageError for an ambiguous or unknown
+// name, listing the candidates or the closest names.
 int MatchName(std::string_view text, std::span<const NamedLine> lines,
               catalogue::Language preferred, const LookupContext& context);
 
