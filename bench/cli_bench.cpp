@@ -1,4 +1,5 @@
-// vaneko-cli convert as a whole process: start, one conversion, exit.
+// vaneko-cli convert as a whole process: start, one conversion, exit; with its category, and
+// without (the category found from the names of the units).
 #include <benchmark/benchmark.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -9,14 +10,7 @@ extern char** environ;
 
 namespace {
 
-void BM_CliConvertProcess(benchmark::State& state) {
-  std::array<char*, 7> argv = {const_cast<char*>(VANEKO_CLI_PATH),
-                               const_cast<char*>("convert"),
-                               const_cast<char*>("1"),
-                               const_cast<char*>("0"),
-                               const_cast<char*>("13"),
-                               const_cast<char*>("1"),
-                               nullptr};
+void SpawnEach(benchmark::State& state, std::array<char*, 7> argv) {
   posix_spawn_file_actions_t actions;
   posix_spawn_file_actions_init(&actions);
   posix_spawn_file_actions_addopen(&actions, 1, "/dev/null", 1, 0);
@@ -31,7 +25,21 @@ void BM_CliConvertProcess(benchmark::State& state) {
   }
   posix_spawn_file_actions_destroy(&actions);
 }
+
+void BM_CliConvertProcess(benchmark::State& state) {
+  SpawnEach(state, {const_cast<char*>(VANEKO_CLI_PATH), const_cast<char*>("convert"),
+                    const_cast<char*>("1"), const_cast<char*>("0"), const_cast<char*>("13"),
+                    const_cast<char*>("1"), nullptr});
+}
 BENCHMARK(BM_CliConvertProcess)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// "vaneko-cli 100 mph in km/h": every category's lists searched for both names.
+void BM_CliPhraseProcess(benchmark::State& state) {
+  SpawnEach(state,
+            {const_cast<char*>(VANEKO_CLI_PATH), const_cast<char*>("100"), const_cast<char*>("mph"),
+             const_cast<char*>("in"), const_cast<char*>("km/h"), nullptr, nullptr});
+}
+BENCHMARK(BM_CliPhraseProcess)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 }  // namespace
 

@@ -116,22 +116,31 @@ struct AliasIndex {
   std::array<std::array<std::vector<std::vector<std::string_view>>, 2>, kCategoryCount> units;
   std::array<std::vector<std::string_view>, kCategoryCount> categories;
 
+  static std::span<const std::string_view> Names(int tab, UnitList list) {
+    return list == UnitList::From ? FromList(tab, Language::English)
+                                  : ToList(tab, Language::English);
+  }
+  std::vector<std::vector<std::string_view>>& Lines(int tab, UnitList list) {
+    return units[static_cast<std::size_t>(tab)][static_cast<std::size_t>(list)];
+  }
+
   AliasIndex() {
+    for (int tab = 0; tab < kCategoryCount; ++tab)
+      for (const UnitList list : {UnitList::From, UnitList::To})
+        Lines(tab, list).resize(Names(tab, list).size());
+    // Each row once: outside the kitchen tab both lists are the same list of units.
+    for (const UnitAliasRow& row : kUnitAliases) {
+      const auto names = Names(row.tab, row.list);
+      const auto at = std::find(names.begin(), names.end(), row.unit);
+      if (at == names.end()) continue;
+      const auto position = static_cast<std::size_t>(at - names.begin());
+      Lines(row.tab, row.list)[position] = Split(row.aliases);
+      if (row.tab != kKitchenTab) Lines(row.tab, UnitList::To)[position] = Split(row.aliases);
+    }
     for (int tab = 0; tab < kCategoryCount; ++tab) {
       for (const UnitList list : {UnitList::From, UnitList::To}) {
-        const auto names = list == UnitList::From ? FromList(tab, Language::English)
-                                                  : ToList(tab, Language::English);
-        auto& lines = units[static_cast<std::size_t>(tab)][static_cast<std::size_t>(list)];
-        lines.resize(names.size());
-        for (const UnitAliasRow& row : kUnitAliases) {
-          // Outside the kitchen tab both lists are the same list of units.
-          const UnitList rowList = tab == kKitchenTab ? list : UnitList::From;
-          if (row.tab != tab || row.list != rowList) continue;
-          const auto at = std::find(names.begin(), names.end(), row.unit);
-          if (at != names.end())
-            lines[static_cast<std::size_t>(at - names.begin())] = Split(row.aliases);
-        }
-        for (std::size_t position = 0; position < names.size(); ++position) {
+        auto& lines = Lines(tab, list);
+        for (std::size_t position = 0; position < lines.size(); ++position) {
           const int p = static_cast<int>(position);
           const std::string_view symbol =
               list == UnitList::From ? UnitSymbol(tab, p) : ToListSymbol(tab, p);
@@ -165,7 +174,13 @@ std::u32string FoldName(std::string_view text) {
   std::u32string folded;
   folded.reserve(text.size());
   bool pendingBlank = false;
-  for (char32_t c : DecodeUtf8(text)) {
+  // Most names are plain ASCII: read them without decoding.
+  const bool ascii = std::all_of(text.begin(), text.end(),
+                                 [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+  const std::u32string decoded = ascii ? std::u32string() : DecodeUtf8(text);
+  const std::size_t count = ascii ? text.size() : decoded.size();
+  for (std::size_t k = 0; k < count; ++k) {
+    const char32_t c = ascii ? static_cast<char32_t>(text[k]) : decoded[k];
     if (IsBlank(c)) {
       pendingBlank = !folded.empty();
       continue;
