@@ -9,6 +9,7 @@
 #include <string>
 
 #include "app/calculator_layout.h"
+#include "app/caption_contrast.h"
 #include "app/form1_layout.h"
 #include "app/tform1.h"
 #include "calculator/key_table.h"
@@ -40,8 +41,11 @@ void PlaceOnPanel(QWidget* control, const Place& place) {
     control->adjustSize();
 }
 
-// Font and colour of a caption; `role` is the palette role the caption is drawn in.
-void ApplyStyle(QWidget* control, const CaptionStyle& style, QPalette::ColorRole role) {
+// Font and colour of a caption; `role` is the palette role the caption is drawn in, on the
+// colour of `background`. A colour too faint on that background is drawn in the nearest shade
+// of its hue that reads well.
+void ApplyStyle(QWidget* control, const CaptionStyle& style, QPalette::ColorRole role,
+                QPalette::ColorRole background) {
   control->setFont(MakeFont({Face::Serif, style.pixelSize, style.bold}));
   QRgb colour = 0;
   switch (style.colour) {
@@ -61,7 +65,8 @@ void ApplyStyle(QWidget* control, const CaptionStyle& style, QPalette::ColorRole
       break;
   }
   QPalette palette = control->palette();
-  palette.setColor(role, QColor(colour));
+  const Rgb face = palette.color(background).rgb() & 0xFFFFFF;
+  palette.setColor(role, QColor(static_cast<QRgb>(ReadableCaption(colour, face))));
   control->setPalette(palette);
 }
 
@@ -102,7 +107,7 @@ void TForm1::BuildCalculatorPanel() {
 
   for (const PanelLabel& entry : kPanelLabels) {
     auto* label = new QLabel(FromUtf8(entry.caption), Panel1);
-    ApplyStyle(label, entry.style, QPalette::WindowText);
+    ApplyStyle(label, entry.style, QPalette::WindowText, QPalette::Window);
     PlaceOnPanel(label, entry.place);
     // A screen reader announces the label's text with the field it names.
     if (!entry.buddy.empty()) label->setBuddy(Panel1->findChild<QLineEdit*>(FromUtf8(entry.buddy)));
@@ -140,7 +145,7 @@ void TForm1::BuildCalculatorPanel() {
     if (!entry.control.empty()) key->setObjectName(FromUtf8(entry.control));
     key->setProperty(kKeyRowProperty, static_cast<qulonglong>(row));
     PlaceOnPanel(key, layout.place);
-    ApplyStyle(key, layout.style, QPalette::ButtonText);
+    ApplyStyle(key, layout.style, QPalette::ButtonText, QPalette::Button);
     Speak(key, entry.name, entry.description);
     if (!entry.tooltip.empty()) key->setToolTip(FromUtf8(entry.tooltip));
     if (!entry.handler.empty()) ConnectClick(key, std::string(entry.handler).c_str());
