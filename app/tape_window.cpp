@@ -56,7 +56,12 @@ TapeWindow::TapeWindow(calculator::Tape& tape, QWidget* parent)
   Lines = new QListWidget(this);
   Lines->setObjectName(QStringLiteral("TapeLines"));
   Lines->setSelectionMode(QAbstractItemView::ExtendedSelection);
-  Lines->setUniformItemSizes(true);
+  // No line is cut: a long line wraps onto as many rows as it needs, at the list's width and
+  // again when the window is resized, and its tooltip is the whole line.
+  Lines->setWordWrap(true);
+  Lines->setTextElideMode(Qt::ElideNone);
+  Lines->setResizeMode(QListView::Adjust);
+  Lines->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   CopyKey = new QPushButton(this);
   CopyKey->setObjectName(QStringLiteral("TapeCopy"));
   ClearKey = new QPushButton(this);
@@ -110,11 +115,12 @@ void TapeWindow::ClearAll() {
 }
 
 void TapeWindow::Refresh() {
-  QStringList texts;
-  for (const calculator::TapeLine& line : tape_.Lines())
-    texts.append(QString::fromStdString(line.text));
   Lines->clear();
-  Lines->addItems(texts);
+  for (const calculator::TapeLine& line : tape_.Lines()) {
+    const QString text = QString::fromStdString(line.text);
+    auto* item = new QListWidgetItem(text, Lines);
+    item->setToolTip(text);
+  }
   Lines->scrollToBottom();
 }
 
@@ -145,11 +151,13 @@ void TForm1::BuildTape() {
 }
 
 void TForm1::TapeKeyClick() {
-  if (tapeWindow_->isVisible()) {
-    tapeWindow_->raise();
-  } else {
+  // Shown, in front and active, so that Ctrl+C copies the tape at once.
+  if (tapeWindow_->isMinimized())
+    tapeWindow_->showNormal();
+  else
     tapeWindow_->show();
-  }
+  tapeWindow_->raise();
+  tapeWindow_->activateWindow();
 }
 
 void TForm1::WriteTapeCaptions() {

@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
+#include <QScrollBar>
 #include <QTest>
 
 #include "form1_driver.h"
@@ -116,6 +117,61 @@ class TapeWindowTest : public vaneko::app::Form1Test {
     QCOMPARE(tape->windowTitle(), QStringLiteral("Ruban"));
     QCOMPARE(tape->CopyKey->text(), QStringLiteral("Copier"));
     QCOMPARE(tape->ClearKey->text(), QStringLiteral("Effacer"));
+  }
+
+  // A line wider than the list wraps onto more rows, whole, and its tooltip is the whole line.
+  void LongLinesWrapWhole() {
+    driver_->Click(driver_->CalculatorKey(QStringLiteral("Ruban")));
+    auto* tape = driver_->form1.Tape();
+    QVERIFY(QTest::qWaitForWindowExposed(tape));
+    tape->resize(160, tape->height());
+    driver_->ClickCalculatorKeys(
+        {"1", "2", "3", "4", "5", "6", "7", "8", "9", "/", "7", "=", "2", "+", "1", "="});
+    QCOMPARE(tape->Lines->count(), 2);
+    QVERIFY(!tape->Lines->horizontalScrollBar()->isVisible());
+    const QFontMetrics metrics(tape->Lines->font());
+    const int lineHeight = metrics.height();
+    for (int row = 0; row < tape->Lines->count(); ++row) {
+      const QListWidgetItem* item = tape->Lines->item(row);
+      const QRect place = tape->Lines->visualItemRect(item);
+      QCOMPARE(item->toolTip(), item->text());
+      QVERIFY2(place.right() < tape->Lines->viewport()->width(), qPrintable(item->text()));
+      const int needed = metrics
+                             .boundingRect(QRect(0, 0, place.width() - 8, 10000),
+                                           Qt::TextWordWrap | Qt::TextWrapAnywhere, item->text())
+                             .height();
+      QVERIFY2(place.height() >= needed, qPrintable(item->text()));
+    }
+    // "123456789 / 7 = 17636684,1428571" is wider than the list: it takes two rows or more.
+    QVERIFY(metrics.horizontalAdvance(tape->Lines->item(0)->text()) >
+            tape->Lines->viewport()->width());
+    QVERIFY(tape->Lines->visualItemRect(tape->Lines->item(0)).height() >= 2 * lineHeight);
+  }
+
+  // The key and Ctrl+T bring the tape to the front and make it the active window, even when it
+  // was open behind the main window, so that Ctrl+C copies it at once.
+  void KeyAndShortcutActivateAnOpenTape_data() {
+    QTest::addColumn<bool>("shortcut");
+    QTest::newRow("key") << false;
+    QTest::newRow("Ctrl+T") << true;
+  }
+  void KeyAndShortcutActivateAnOpenTape() {
+    QFETCH(bool, shortcut);
+    auto& form = driver_->form1;
+    auto* tape = form.Tape();
+    driver_->ClickCalculatorKeys({"2", "+", "2", "="});
+    tape->show();
+    QVERIFY(QTest::qWaitForWindowExposed(tape));
+    form.activateWindow();
+    QVERIFY(QTest::qWaitForWindowActive(&form));
+    if (shortcut)
+      QTest::keyClick(form.Calc, Qt::Key_T, Qt::ControlModifier);
+    else
+      driver_->Click(driver_->CalculatorKey(QStringLiteral("Ruban")));
+    QVERIFY(QTest::qWaitForWindowActive(tape));
+    QApplication::clipboard()->clear();
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_C, Qt::ControlModifier);
+    QCOMPARE(QApplication::clipboard()->text(), QStringLiteral("2 + 2 = 4\n"));
   }
 };
 
