@@ -101,6 +101,8 @@ set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_SECTION math)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+# Qt's own texts (context menus, standard buttons) in French; added to the libraries' depends.
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n")
 # dpkg-shlibdeps must find our private library in the staging tree.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS
     "${CMAKE_BINARY_DIR}/_CPack_Packages/Linux/DEB/vaneko-${PROJECT_VERSION}-Linux/usr/${VANEKO_PRIVATE_LIBDIR}")
