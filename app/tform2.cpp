@@ -6,6 +6,7 @@
 
 #include "app/circle_picture.h"
 #include "app/form1_layout.h"
+#include "app/window_accessible.h"
 
 namespace vaneko::app {
 
@@ -20,6 +21,7 @@ inline constexpr int kCirclePictureHeight = 569;
 }  // namespace
 
 TForm2::TForm2(QWidget* parent) : QWidget(parent, Qt::Window) {
+  InstallWindowAccessibility();
   setObjectName(QString::fromLatin1(kCaption));
   setWindowTitle(QString::fromLatin1(kCaption));
   setFont(MakeFont(kWindowFont));

@@ -6,12 +6,15 @@
 #include <qpa/qplatformintegration.h>
 
 #include <QAccessible>
+#include <QLabel>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QTest>
 #include <memory>
 #include <vector>
 
 #include "app/multi_row_tab_control.h"
+#include "app/tape_window.h"
 #include "app/unit_list_box.h"
 #include "form1_driver.h"
 
@@ -194,6 +197,39 @@ class AccessibilityTest : public QObject {
     QVERIFY(renamedPressure);
     driver_->Click(form.Button4);
     QCOMPARE(Tabs(form)->child(6)->text(QAccessible::Name), kFrenchTabs[6]);
+  }
+
+  // The three windows are frames named by their titles, in either language.
+  void WindowsAreFramesNamedByTheirTitles() {
+    auto& form = driver_->form1;
+    driver_->Click(driver_->CalculatorKey(QStringLiteral("Ruban")));
+    form.Button157->click();  // "Radians / Degres": the circle window
+    for (bool english : {false, true}) {
+      if (english) driver_->Click(form.Button3);
+      for (QWidget* window : {static_cast<QWidget*>(&form), static_cast<QWidget*>(&driver_->form2),
+                              static_cast<QWidget*>(form.Tape())}) {
+        QAccessibleInterface* frame = QAccessible::queryAccessibleInterface(window);
+        QVERIFY(frame != nullptr);
+        QCOMPARE(frame->role(), QAccessible::Window);
+        QVERIFY(!window->windowTitle().isEmpty());
+        QCOMPARE(frame->text(QAccessible::Name), window->windowTitle());
+      }
+    }
+    QCOMPARE(QAccessible::queryAccessibleInterface(form.Tape())->text(QAccessible::Name),
+             QStringLiteral("Tape"));
+  }
+
+  void LogoIsNamedOnceItsShadowHidden() {
+    auto* logo = driver_->form1.Client->findChild<QLabel*>(QStringLiteral("Image1"));
+    auto* shadow = driver_->form1.Client->findChild<QLabel*>(QStringLiteral("Image2"));
+    QVERIFY(logo != nullptr && shadow != nullptr);
+    QCOMPARE(QAccessible::queryAccessibleInterface(logo)->text(QAccessible::Name),
+             QStringLiteral("Logo de Vaneko"));
+    QVERIFY(QAccessible::queryAccessibleInterface(shadow)->state().invisible);
+    QVERIFY(!QAccessible::queryAccessibleInterface(logo)->state().invisible);
+    driver_->Click(driver_->form1.Button3);
+    QCOMPARE(QAccessible::queryAccessibleInterface(logo)->text(QAccessible::Name),
+             QStringLiteral("Vaneko logo"));
   }
 
  private:

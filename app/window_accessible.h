@@ -1,0 +1,18 @@
+// What a screen reader sees of the windows and of the controls Qt's own interfaces describe
+// short of what a person needs:
+// - the main window, the circle window and the tape are frames named by their titles (a
+//   scroll area or a plain widget would be a nameless filler);
+// - the logo drawn twice on the about panel is named once, its shadow copy hidden.
+#pragma once
+
+#include <QString>
+
+namespace vaneko::app {
+
+// The property, set true, of a picture drawn only for looks, which assistive technology skips.
+inline constexpr char kDecorationProperty[] = "vanekoDecoration";
+
+// Registers these accessible interfaces with Qt; idempotent.
+void InstallWindowAccessibility();
+
+}  // namespace vaneko::app
