@@ -16,6 +16,7 @@
 #include "app/multi_row_tab_control.h"
 #include "app/tform1.h"
 #include "app/unit_list_box.h"
+#include "app/window_accessible.h"
 
 namespace vaneko::app {
 
@@ -74,6 +75,9 @@ void TForm1::BuildConverterHalf() {
   Label5 = MakeLabel(Client, kLabel5);
   Nombre1 = MakeEdit(Client, kNombre1);
   Result = MakeEdit(Client, kResult);
+  // The converter writes the result; nothing else may: no typing (its key filter), and no
+  // paste, cut, drop, middle-click paste, undo or Delete either.
+  Result->setReadOnly(true);
   // A screen reader announces each label's text with the field or list it names.
   Label2->setBuddy(Nombre1);
   Label5->setBuddy(Result);
@@ -130,24 +134,19 @@ void TForm1::BuildResultMenu() {
   connect(copyWithUnit_, &QAction::triggered, this,
           [this] { QGuiApplication::clipboard()->setText(ResultWithUnit()); });
 
-  // The field's own menu (undo, paste, select all...) with our two copies in place of its copy,
-  // which copies only a selection.
+  selectAll_ = new QAction(Result);
+  selectAll_->setObjectName(QStringLiteral("SelectAll"));
+  connect(selectAll_, &QAction::triggered, Result, &QLineEdit::selectAll);
+
+  // Only what fits a result: it is copied, never edited.
   Result->setContextMenuPolicy(Qt::CustomContextMenu);
   connect(Result, &QWidget::customContextMenuRequested, this, [this](const QPoint& at) {
-    ShowResultWithUnit();  // the field may have been edited since it was last written
-    std::unique_ptr<QMenu> menu(Result->createStandardContextMenu());
-    QAction* first = menu->actions().isEmpty() ? nullptr : menu->actions().first();
-    for (QAction* action : menu->actions()) {
-      if (action->objectName() == QLatin1String("edit-copy")) {
-        first = action;
-        break;
-      }
-    }
-    menu->insertAction(first, copyNumber_);
-    menu->insertAction(first, copyWithUnit_);
-    if (first != nullptr && first->objectName() == QLatin1String("edit-copy"))
-      menu->removeAction(first);
-    menu->exec(Result->mapToGlobal(at));
+    ShowResultWithUnit();
+    QMenu menu(Result);
+    menu.addActions({copyNumber_, copyWithUnit_});
+    menu.addSeparator();
+    menu.addAction(selectAll_);
+    menu.exec(Result->mapToGlobal(at));
   });
 }
 
@@ -181,9 +180,11 @@ void TForm1::ShowResultWithUnit() {
   copyNumber_->setText(english ? QStringLiteral("Copy") : QStringLiteral("Copier"));
   copyWithUnit_->setText(english ? QStringLiteral("Copy with unit")
                                  : QStringLiteral("Copier avec l'unité"));
+  selectAll_->setText(english ? QStringLiteral("Select all") : QStringLiteral("Tout sélectionner"));
   const QString withUnit = ResultWithUnit();
   copyNumber_->setEnabled(!Result->text().isEmpty());
   copyWithUnit_->setEnabled(withUnit != Result->text());
+  selectAll_->setEnabled(!Result->text().isEmpty());
   Result->setToolTip(copyWithUnit_->isEnabled() ? withUnit : QString());
 }
 
@@ -197,8 +198,10 @@ void TForm1::BuildAboutPanel() {
   Panel5->setPalette(skyBlue);
 
   const QPixmap about(QString::fromLatin1(kAboutPicture));
-  MakePicture(Panel5, kImage1, about);
-  MakePicture(Panel5, kImage2, about);  // drawn over the first, two pixels further
+  QLabel* logo = MakePicture(Panel5, kImage1, about);
+  Speak(logo, kLogoName, {});
+  // Drawn over the first, two pixels further: a shadow, which a screen reader skips.
+  MakePicture(Panel5, kImage2, about)->setProperty(kDecorationProperty, true);
   MakeLabel(Panel5, kLabel1);
   MakeStaticText(Panel5, kStaticText1);
   MakeStaticText(Panel5, kStaticText2);

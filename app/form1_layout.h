@@ -37,10 +37,12 @@ inline constexpr FontChoice kTnr16{Face::Serif, 16};
 inline constexpr FontChoice kTnr19{Face::Serif, 19};
 
 // The window. The layout is 1279 x 651 (the calculator panel reaches x = 1279); the window
-// is as wide as the screen's work area and 652 pixels high, and scrolls what does not fit.
+// is as wide as the screen's work area, and its client area as high as the layout wherever the
+// work area holds it. (An outer height of 652 pixels, frame included, would leave the client
+// area 24 pixels short and a scroll bar standing for nothing.) Only a smaller work area makes
+// the client area scroll.
 inline constexpr int kLayoutWidth = 1279;
 inline constexpr int kLayoutHeight = 651;
-inline constexpr int kWindowHeight = 652;
 inline constexpr FontChoice kWindowFont = kMss11;
 inline constexpr char kWindowCaption[] = "Vaneko 2.0 par l'équipe Vaneko (2025-2026)";
 inline constexpr char kApplicationTitle[] = "Vaneko";
@@ -236,6 +238,7 @@ inline constexpr KeypadKeyLayout kKeypad[] = {
 // The about panel's controls (places inside Panel5).
 inline constexpr ControlLayout kImage1{"Image1", {48, 8, 33, 33}, kMss12};
 inline constexpr ControlLayout kImage2{"Image2", {50, 10, 33, 33}, kMss12};
+inline constexpr calculator::Spoken kLogoName{"Logo de Vaneko", "Vaneko logo"};
 inline constexpr ControlLayout kLabel1{"Label1", {18, 48, 86, 17}, kTnr15, "Équipe Vaneko"};
 inline constexpr ControlLayout kStaticText1{
     "StaticText1", {18, 66, 86, 17}, kMss12, "  info@vk.test  "};

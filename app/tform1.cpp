@@ -9,6 +9,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollBar>
 #include <QShowEvent>
 #include <string_view>
 
@@ -16,6 +17,7 @@
 #include "app/keyboard_habits.h"
 #include "app/multi_row_tab_control.h"
 #include "app/unit_list_box.h"
+#include "app/window_accessible.h"
 #include "app/work_area_fit.h"
 #include "core/errors.h"
 
@@ -43,6 +45,7 @@ void SetLabelCaption(QLabel* label, std::string_view caption) {
 
 TForm1::TForm1(QWidget* parent) : QScrollArea(parent) {
   RegisterResources();
+  InstallWindowAccessibility();
   setObjectName(QStringLiteral("Form1"));
   setWindowTitle(QString::fromUtf8(kWindowCaption));
   setWindowIcon(QIcon(QString::fromLatin1(kWindowIcon)));
@@ -78,7 +81,7 @@ TForm1::TForm1(QWidget* parent) : QScrollArea(parent) {
   PressButtonsOnEnter(Client);
   KeepTabOnCheckedRadio({Deg, Rad, Grad});
   WriteControls();
-  resize(kLayoutWidth, kWindowHeight);
+  resize(kLayoutWidth, kLayoutHeight);
   RealignWhenFramed(this);
 }
 
@@ -92,8 +95,45 @@ void TForm1::AlignToWorkArea() {
   const int frameWidth = frameGeometry().width() - geometry().width();
   const int frameHeight = frameGeometry().height() - geometry().height();
   move(area.topLeft());
-  // No taller than the work area either (large scale factors): the client area scrolls.
-  resize(area.width() - frameWidth, qMin(kWindowHeight, area.height()) - frameHeight);
+  const int width = area.width() - frameWidth;
+  // A layout wider than the window scrolls sideways, and the horizontal bar takes its height
+  // from the client area: the window grows by that much rather than add a vertical bar too.
+  const int barHeight = width < kLayoutWidth ? horizontalScrollBar()->sizeHint().height() : 0;
+  // No taller than the work area (small screens, large scale factors): the client area scrolls.
+  resize(width, qMin(kLayoutHeight + barHeight, area.height() - frameHeight));
+}
+
+bool TForm1::focusNextPrevChild(bool next) {
+  // The scroll area's own handling scrolls the focused control 50 pixels clear of the edges,
+  // even when it is in view; this scrolls only as far as it takes to show the control.
+  if (!QWidget::focusNextPrevChild(next)) return false;
+  QWidget* focused = focusWidget();
+  if (focused == nullptr || !Client->isAncestorOf(focused)) return true;
+  // The tab control holds the whole converter: what has the focus there is the selected tab.
+  const auto* tabs = qobject_cast<const MultiRowTabControl*>(focused);
+  const QRect place = tabs != nullptr ? tabs->TabRect(tabs->CurrentIndex()) : focused->rect();
+  ScrollToShow(place.translated(focused->mapTo(Client, QPoint(0, 0))));
+  return true;
+}
+
+namespace {
+
+// The scroll value that shows [low, high) in a view `size` long starting at `value`: unchanged
+// when it is in view, else the least move that shows it; its start when it is longer than the view.
+int ValueShowing(int value, int size, int low, int high) {
+  if (low < value) return low;
+  if (high > value + size) return qMin(low, high - size);
+  return value;
+}
+
+}  // namespace
+
+void TForm1::ScrollToShow(const QRect& place) {
+  const QSize view = viewport()->size();
+  horizontalScrollBar()->setValue(
+      ValueShowing(horizontalScrollBar()->value(), view.width(), place.left(), place.right() + 1));
+  verticalScrollBar()->setValue(
+      ValueShowing(verticalScrollBar()->value(), view.height(), place.top(), place.bottom() + 1));
 }
 
 void TForm1::showEvent(QShowEvent* event) {
@@ -121,6 +161,7 @@ void TForm1::SpeakInterfaceLanguage() {
   const catalogue::Language language = session_.converter.DisplayLanguage;
   if (spokenLanguage_ == language) return;
   spokenLanguage_ = language;
+  qtTexts_.SpeakIn(language);
   const bool english = language == catalogue::Language::English;
   for (const SpokenControl& entry : spoken_) {
     entry.control->setAccessibleName(FromUtf8(english ? entry.name.english : entry.name.french));

@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "app/message_box.h"
+#include "app/qt_texts.h"
 #include "session/session.h"
 
 class QAction;
@@ -46,8 +47,8 @@ class TForm1 : public QScrollArea {
   void SetCircleWindow(QWidget* form2) { form2_ = form2; }
   // Replaces the way the error box and the calculator's notice are shown.
   void SetMessageBox(MessageBoxFunction show) { showMessage_ = std::move(show); }
-  // Puts the window at the top of the screen's work area, as wide as it, 652 pixels high or
-  // the work area's height if that is less.
+  // Puts the window at the top of the screen's work area, as wide as it, with a client area as
+  // high as the layout or as the work area allows if that is less.
   void AlignToWorkArea();
 
   // The controls, under their layout names.
@@ -248,12 +249,13 @@ class TForm1 : public QScrollArea {
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void showEvent(QShowEvent* event) override;
+  bool focusNextPrevChild(bool next) override;
 
  private:
   // Builders, one per part of the layout.
   void BuildConverterHalf();
   void BuildAboutPanel();
-  // The result field's context menu: "Copier" and "Copier avec l'unité" first.
+  // The result field's context menu: "Copier", "Copier avec l'unité", "Tout sélectionner".
   void BuildResultMenu();
   // The lists' definitions as item tooltips, and the result with its unit as the result
   // field's tooltip and the text "Copier avec l'unité" copies.
@@ -266,6 +268,8 @@ class TForm1 : public QScrollArea {
   void BuildCalculatorPanel();
   void SetTabOrder();
   void BuildTape();
+  // Scrolls the client area just enough to show `place` (in the client's coordinates).
+  void ScrollToShow(const QRect& place);
   void WriteTapeCaptions();
   // Connects a button's click to the slot named `handler`.
   void ConnectClick(QPushButton* button, const char* handler);
@@ -301,8 +305,10 @@ class TForm1 : public QScrollArea {
   };
   std::vector<SpokenControl> spoken_;
   std::optional<catalogue::Language> spokenLanguage_;  // the language the names are in
-  QAction* copyNumber_ = nullptr;                      // "Copier": the result field's text as shown
+  QtTexts qtTexts_;  // Qt's own texts (context menus, standard buttons) in that language
+  QAction* copyNumber_ = nullptr;    // "Copier": the result field's text as shown
   QAction* copyWithUnit_ = nullptr;  // "Copier avec l'unité": the text and the to-list's unit
+  QAction* selectAll_ = nullptr;     // "Tout sélectionner"
   QWidget* form2_ = nullptr;
   TapeWindow* tapeWindow_ = nullptr;
   MessageBoxFunction showMessage_;

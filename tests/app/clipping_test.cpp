@@ -267,7 +267,9 @@ class ClippingTest : public QObject {
     const QRect window = form.frameGeometry();
     QCOMPARE(window.topLeft(), area.topLeft());
     QCOMPARE(window.width(), area.width());
-    QCOMPARE(window.height(), qMin(652, area.height()));
+    // The client area as high as the layout, or the window as high as the work area.
+    QVERIFY(window.height() <= area.height());
+    QVERIFY(form.viewport()->height() >= form.Client->height() || window.height() == area.height());
     // What does not fit scrolls, and the scroll bars lie on the screen.
     const bool tooLow = form.viewport()->height() < form.Client->height();
     QCOMPARE(form.verticalScrollBar()->maximum() > 0, tooLow);
