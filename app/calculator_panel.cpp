@@ -117,6 +117,14 @@ void TForm1::BuildCalculatorPanel() {
   X1 = EditOf(Field::X1);
   Y1 = EditOf(Field::Y1);
   Z1 = EditOf(Field::Z1);
+  // The panel shows no caption for the entry; a label that is never shown names it, so that a
+  // screen reader finds the entry labelled as the other fields are, by the entry's name.
+  auto* calcLabel = new QLabel(Panel1);
+  calcLabel->setObjectName(QStringLiteral("CalcLabel"));
+  calcLabel->setBuddy(Calc);
+  calcLabel->hide();
+  for (const calculator::FieldRow& entry : calculator::PanelFields())
+    if (entry.field == Field::Calc) Speak(calcLabel, entry.accessibleName, {});
 
   for (const calculator::AngleRow& entry : calculator::AngleButtons()) {
     auto* button = new QRadioButton(FromUtf8(entry.name), Panel1);

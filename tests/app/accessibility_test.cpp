@@ -232,6 +232,83 @@ class AccessibilityTest : public QObject {
              QStringLiteral("Vaneko logo"));
   }
 
+  // Each unit list names its label and its label names it; Calc is labelled by its own name.
+  void LabelRelationsGoBothWays() {
+    auto& form = driver_->form1;
+    const std::pair<QWidget*, QLabel*> pairs[] = {
+        {form.Index1, form.Label4}, {form.Index2, form.Label3}, {form.Nombre1, form.Label2}};
+    for (const auto& [control, label] : pairs) {
+      QAccessibleInterface* controlInterface = QAccessible::queryAccessibleInterface(control);
+      QAccessibleInterface* labelInterface = QAccessible::queryAccessibleInterface(label);
+      bool labelled = false;
+      for (const auto& [other, relation] : controlInterface->relations(QAccessible::Label))
+        labelled = labelled || (other == labelInterface && relation == QAccessible::Label);
+      QVERIFY2(labelled, qPrintable(control->objectName()));
+      bool labels = false;
+      for (const auto& [other, relation] : labelInterface->relations(QAccessible::Labelled))
+        labels = labels || (other == controlInterface && relation == QAccessible::Labelled);
+      QVERIFY2(labels, qPrintable(label->objectName()));
+    }
+    QAccessibleInterface* calc = QAccessible::queryAccessibleInterface(form.Calc);
+    const auto calcLabels = calc->relations(QAccessible::Label);
+    QCOMPARE(calcLabels.size(), 1);
+    QCOMPARE(calcLabels.first().first->text(QAccessible::Name),
+             QStringLiteral("Entrée de la calculatrice"));
+    bool labelsCalc = false;
+    for (const auto& [other, relation] : calcLabels.first().first->relations(QAccessible::Labelled))
+      labelsCalc = labelsCalc || other == calc;
+    QVERIFY(labelsCalc);
+    driver_->Click(form.Button3);
+    QCOMPARE(calc->relations(QAccessible::Label).first().first->text(QAccessible::Name),
+             QStringLiteral("Calculator entry"));
+    // Calc is still an editable text.
+    QVERIFY(calc->editableTextInterface() != nullptr);
+  }
+
+  // Rows are read by their names without trailing blanks, blank rows not at all; what the
+  // lists show is untouched. The kitchen tab has headings ("En Gramme ") and blank rows.
+  void UnitRowsAreReadTrimmedAndBlankRowsSilent_data() {
+    QTest::addColumn<int>("tab");
+    QTest::newRow("Température") << 0;
+    QTest::newRow("Gramme-Volume") << 5;
+    QTest::newRow("Angles") << 17;
+  }
+  void UnitRowsAreReadTrimmedAndBlankRowsSilent() {
+    QFETCH(int, tab);
+    auto& form = driver_->form1;
+    driver_->ClickTab(tab);
+    int blanks = 0;
+    int trimmed = 0;
+    for (vaneko::app::UnitListBox* list : {form.Index1, form.Index2}) {
+      QAccessibleInterface* rows = QAccessible::queryAccessibleInterface(list);
+      QCOMPARE(rows->role(), QAccessible::List);
+      QCOMPARE(rows->childCount(), list->count());
+      for (int row = 0; row < list->count(); ++row) {
+        const QString shown = list->item(row)->text();
+        QAccessibleInterface* item = rows->child(row);
+        QVERIFY(item != nullptr);
+        QCOMPARE(item->role(), QAccessible::ListItem);
+        QCOMPARE(item->text(QAccessible::Name), shown.trimmed());
+        QCOMPARE(rows->indexOfChild(item), row);
+        QCOMPARE(item->parent(), rows);
+        blanks += shown.trimmed().isEmpty() ? 1 : 0;
+        trimmed += shown != shown.trimmed() && !shown.trimmed().isEmpty() ? 1 : 0;
+      }
+    }
+    // The kitchen lists hold both cases; the names shown keep their blanks.
+    if (tab == 5) {
+      QVERIFY(blanks > 0);
+      QVERIFY(trimmed > 0);
+      QVERIFY(driver_->Items(form.Index1).contains(QStringLiteral("En Gramme ")) ||
+              driver_->Items(form.Index2).contains(QStringLiteral("En Gramme ")));
+    }
+    // A selected row is the list's focus child and is read trimmed too.
+    driver_->ClickItem(form.Index1, 1);
+    QAccessibleInterface* focus = QAccessible::queryAccessibleInterface(form.Index1)->focusChild();
+    QVERIFY(focus != nullptr);
+    QCOMPARE(focus->text(QAccessible::Name), form.Index1->item(1)->text().trimmed());
+  }
+
  private:
   std::unique_ptr<Form1Driver> driver_;
   std::vector<Announced> events_;
