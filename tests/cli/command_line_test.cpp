@@ -192,7 +192,7 @@ INSTANTIATE_TEST_SUITE_P(
                  ""},
         ToolCase{"PlainKeysError",
                  {"--format=plain", "keys", "5", ",", "5", "N !"},
-                 0,
+                 1,
                  "5.5\n",
                  "'5.5' is not a valid integer value.\n"},
         ToolCase{"EveryUnitBadNumberOnce",
@@ -231,7 +231,9 @@ INSTANTIATE_TEST_SUITE_P(
                  "Usage: vaneko-cli [--format=plain] convert [--lang=fr|en] [--swap] CATEGORY "
                  "FROM TO NUMBER"},
         HelpCase{{"keys", "--help"},
-                 "Usage: vaneko-cli [--format=plain] keys [--state] [--tape] KEY..."}));
+                 "Usage: vaneko-cli [--format=plain] keys [--state] [--tape] KEY..."},
+        HelpCase{{"calc", "--help"},
+                 "Usage: vaneko-cli [--format=plain] calc [--state] [--tape] EXPRESSION"}));
 
 std::vector<std::string> Lines(const std::string& text) {
   std::vector<std::string> lines;
