@@ -355,3 +355,35 @@ TEST(Units, ThirdColumnIsTheSymbol) {
 
 }  // namespace
 }  // namespace vaneko::testing
+
+namespace vaneko::testing {
+namespace {
+
+// --lang may stand anywhere, also before a command that prints no unit names.
+TEST(LanguageAnywhere, CategoriesReadsIt) {
+  const CliRun plain = RunCli({"categories"});
+  const CliRun english = RunCli({"--lang", "en", "categories"});
+  EXPECT_EQ(english.exitCode, 0) << english.err;
+  EXPECT_EQ(english.out, plain.out);
+  EXPECT_EQ(english.out.substr(0, english.out.find('\n')), "0\tTempérature\tTemperature");
+}
+
+// The names the completion offers are names the program reads: each one of a category's list
+// converts, and each category name lists that category.
+TEST(CompletionNames, EveryListedNameIsRead) {
+  const CliRun categories = RunCli({"categories", "--names"});
+  ASSERT_EQ(categories.exitCode, 0);
+  EXPECT_NE(categories.out.find("Velocity\n"), std::string::npos);  // an other name
+  const CliRun units = RunCli({"units", "Distance", "--names"});
+  ASSERT_EQ(units.exitCode, 0);
+  std::istringstream lines(units.out);
+  int checked = 0;
+  for (std::string name; std::getline(lines, name); ++checked) {
+    const CliRun run = RunCli({"convert", "Distance", name, "m", "1"});
+    EXPECT_EQ(run.exitCode, 0) << name << ": " << run.err;
+  }
+  EXPECT_GT(checked, 17);  // more names than units: symbols and other names too
+}
+
+}  // namespace
+}  // namespace vaneko::testing
