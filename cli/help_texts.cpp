@@ -64,7 +64,8 @@ struct CommandHelpText {
 constexpr std::array kCommandHelp{
     CommandHelpText{"categories",
                     "Usage: vaneko-cli categories\n"
-                    "Prints the 18 categories, one INDEX<TAB>FRENCH<TAB>ENGLISH line each.\n"},
+                    "Prints the 18 categories, one INDEX<TAB>FRENCH<TAB>ENGLISH line each.\n"
+                    "--names prints every name read for them instead, one per line.\n"},
     CommandHelpText{
         "units",
         "Usage: vaneko-cli units CATEGORY [--lang=fr|en] [--definitions]\n"
@@ -73,7 +74,9 @@ constexpr std::array kCommandHelp{
         "first, then a line \"--\", then the measures.\n"
         "--definitions adds a last column: what one unit is in the category's reference\n"
         "unit (\"1 Curie = 37 000 000 000 Becquerel\"), a temperature scale's map to the\n"
-        "kelvin, a food's mass in grams of one \"Tasse\".\n"},
+        "kelvin, a food's mass in grams of one \"Tasse\".\n"
+        "--names prints instead every name read for the units, one per line: names in both\n"
+        "languages, symbols and the other names people type (the shell's completion reads it).\n"},
     CommandHelpText{
         "convert",
         "Usage: vaneko-cli [--format=plain] convert [--lang=fr|en] [--swap] CATEGORY FROM TO "
@@ -103,7 +106,8 @@ constexpr std::array kCommandHelp{
         "on stderr and the keys go on. With --tape, the lines of the tape follow, one per step\n"
         "of the calculator, each prefixed by \"tape: \".\n"
         "Exit status: 0; 1 when a key raised an error box (\"Division par 0\" is a notice, not\n"
-        "an error); 2 for an unknown key, with the nearest captions.\n"},
+        "an error); 2 for an unknown key, with the nearest captions.\n"
+        "keys --names prints every caption, one per line.\n"},
     CommandHelpText{
         "calc",
         "Usage: vaneko-cli [--format=plain] calc [--state] [--tape] EXPRESSION\n"
