@@ -66,6 +66,7 @@ int RunCategories(const Args& args, const Options& options, Streams io);
 int RunUnits(const Args& args, const Options& options, Streams io);
 int RunConvert(const Args& args, const Options& options, Streams io);
 int RunKeys(const Args& args, const Options& options, Streams io);
+int RunCalc(const Args& args, const Options& options, Streams io);
 // "NUMBER FROM [to|in] TO", the category found from the names.
 int RunPhrase(const Args& args, const Options& options, Streams io);
 // True when `text` starts as a number does ("12", "-3", ".5", "1,5").

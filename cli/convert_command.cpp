@@ -11,6 +11,7 @@
 #include "cli/cli.h"
 #include "cli/name_matching.h"
 #include "core/errors.h"
+#include "core/message_text.h"
 #include "session/session.h"
 
 namespace vaneko::cli {
@@ -46,7 +47,7 @@ Outcome ConvertOnce(int tab, int from, int to, const std::string& number,
       converter.SelectTo(to);
     }
   } catch (const std::exception& e) {
-    return {{}, ErrorBoxText(e.what())};
+    return {{}, BoxText(ErrorBoxText(e.what()))};
   }
   return {converter.Result, {}};
 }
@@ -161,14 +162,15 @@ UsageError NoCategory(const std::string& fromText, const std::string& toText,
                       catalogue::Language language) {
   for (const std::string* text : {&fromText, &toText}) {
     if (!CategoriesOf(*text, language).empty()) continue;
-    std::string message = "no unit '" + *text + "' in any category";
+    std::string message = "no unit " + QuotedText(*text) + " in any category";
     const auto names = UnitsElsewhere(*text, -1, language);
     if (!names.empty()) message += "; did you mean " + JoinNames(names, " or ") + "?";
     return UsageError{message};
   }
-  return UsageError{"no category has both '" + fromText + "' (" +
-                    Captions(CategoriesOf(fromText, language), language) + ") and '" + toText +
-                    "' (" + Captions(CategoriesOf(toText, language), language) + ")"};
+  return UsageError{"no category has both " + QuotedText(fromText) + " (" +
+                    Captions(CategoriesOf(fromText, language), language) + ") and " +
+                    QuotedText(toText) + " (" + Captions(CategoriesOf(toText, language), language) +
+                    ")"};
 }
 
 // The one conversion that a pair named without its category makes: the fitting category's, or
@@ -185,7 +187,8 @@ int ConvertWithoutCategory(const std::vector<Choice>& fits, const std::string& f
       continue;
     std::vector<int> tabs;
     for (const Choice& choice : fits) tabs.push_back(choice.tab);
-    throw UsageError{"'" + fromText + "' and '" + toText + "' fit " + Captions(tabs, language) +
+    throw UsageError{QuotedText(fromText) + " and " + QuotedText(toText) + " fit " +
+                     Captions(tabs, language) +
                      ", which convert them differently; name the category: vaneko-cli convert " +
                      "CATEGORY FROM TO NUMBER"};
   }
@@ -271,14 +274,14 @@ int RunConvert(const Args& args, const Options& options, Streams io) {
       swap = true;
       continue;
     }
-    if (args[k].rfind("--", 0) == 0) throw UsageError{"unknown option '" + args[k] + "'"};
+    if (args[k].rfind("--", 0) == 0) throw UsageError{"unknown option " + QuotedText(args[k])};
     positional.push_back(args[k]);
   }
   if (positional.size() == 3) {
     if (swap) throw UsageError{"--swap needs the category: convert --swap CATEGORY FROM TO NUMBER"};
     std::string number;
     if (!ToFieldText(positional[2], options, number)) {
-      io.err << ErrorBoxText(InvalidFloat(positional[2]).what()) << '\n';
+      io.err << BoxText(ErrorBoxText(InvalidFloat(positional[2]).what())) << '\n';
       return kExitError;
     }
     const auto fits = Fits(positional[0], positional[1], language);
@@ -310,7 +313,7 @@ int RunConvert(const Args& args, const Options& options, Streams io) {
 
   std::string number;
   if (!ToFieldText(positional[3], options, number)) {
-    io.err << ErrorBoxText(InvalidFloat(positional[3]).what()) << '\n';
+    io.err << BoxText(ErrorBoxText(InvalidFloat(positional[3]).what())) << '\n';
     return kExitError;
   }
 

@@ -23,6 +23,9 @@ constexpr std::string_view kProgramHelp =
     "                      to every unit of the category, one NAME<TAB>RESULT line each\n"
     "  keys [--state] [--tape] KEY...\n"
     "                      calculator keys pressed in order; prints the entry field\n"
+    "  calc [--state] [--tape] EXPRESSION\n"
+    "                      the keys of EXPRESSION pressed in order, then \"=\"; no precedence,\n"
+    "                      as in the window: '2 + 3 * 4' is 20\n"
     "\n"
     "Options:\n"
     "  -h, --help          display this help and exit; after a command, that command's help\n"
@@ -45,10 +48,13 @@ constexpr std::string_view kProgramHelp =
     "  vaneko-cli --format=plain convert Pressure psi '*' 30\n"
     "  vaneko-cli convert Gramme-Volume Tasse 'Farine blé blanche tout usage' 3\n"
     "  vaneko-cli keys 2 + 3 '*' 4 =\n"
+    "  vaneko-cli calc '2 + 3 * 4'\n"
+    "  vaneko-cli calc --tape '30 sin + 1.5'\n"
     "\n"
     "Exit status:\n"
-    "  0 success; 1 a conversion or key failed (its error box's text is on stderr);\n"
-    "  2 a usage error, an unknown or ambiguous name.\n";
+    "  0 success; 1 a conversion or key failed (its error box's text is on stderr; the\n"
+    "  calculator's notice \"Division par 0\" is no failure); 2 a usage error, an unknown or\n"
+    "  ambiguous name or key.\n";
 
 struct CommandHelpText {
   std::string_view command;
@@ -58,7 +64,8 @@ struct CommandHelpText {
 constexpr std::array kCommandHelp{
     CommandHelpText{"categories",
                     "Usage: vaneko-cli categories\n"
-                    "Prints the 18 categories, one INDEX<TAB>FRENCH<TAB>ENGLISH line each.\n"},
+                    "Prints the 18 categories, one INDEX<TAB>FRENCH<TAB>ENGLISH line each.\n"
+                    "--names prints every name read for them instead, one per line.\n"},
     CommandHelpText{
         "units",
         "Usage: vaneko-cli units CATEGORY [--lang=fr|en] [--definitions]\n"
@@ -67,7 +74,9 @@ constexpr std::array kCommandHelp{
         "first, then a line \"--\", then the measures.\n"
         "--definitions adds a last column: what one unit is in the category's reference\n"
         "unit (\"1 Curie = 37 000 000 000 Becquerel\"), a temperature scale's map to the\n"
-        "kelvin, a food's mass in grams of one \"Tasse\".\n"},
+        "kelvin, a food's mass in grams of one \"Tasse\".\n"
+        "--names prints instead every name read for the units, one per line: names in both\n"
+        "languages, symbols and the other names people type (the shell's completion reads it).\n"},
     CommandHelpText{
         "convert",
         "Usage: vaneko-cli [--format=plain] convert [--lang=fr|en] [--swap] CATEGORY FROM TO "
@@ -91,10 +100,28 @@ constexpr std::array kCommandHelp{
         "Usage: vaneko-cli [--format=plain] keys [--state] [--tape] KEY...\n"
         "Presses calculator keys on a freshly started window and prints the entry field Calc\n"
         "(with --state: Calc, mem, X1, Y1 and Z1, one per line). A KEY is a key's caption as\n"
-        "the panel shows it, Deg, Rad or Grad for the angle mode, type:TEXT to type TEXT into\n"
-        "Calc through its key filter, or Enter. Message boxes are printed on stderr and the\n"
-        "keys go on; an unknown key exits with 2. With --tape, the lines of the tape follow,\n"
-        "one per step of the calculator, each prefixed by \"tape: \".\n"}};
+        "the panel shows it, whatever the case and the blanks (sin, n! for \"N !\"), Deg, Rad\n"
+        "or Grad for the angle mode, type:TEXT to type TEXT into Calc through its key filter,\n"
+        "or Enter; one key per argument (30 is the two keys 3 0). Message boxes are printed\n"
+        "on stderr and the keys go on. With --tape, the lines of the tape follow, one per step\n"
+        "of the calculator, each prefixed by \"tape: \".\n"
+        "Exit status: 0; 1 when a key raised an error box (\"Division par 0\" is a notice, not\n"
+        "an error); 2 for an unknown key, with the nearest captions.\n"
+        "keys --names prints every caption, one per line.\n"},
+    CommandHelpText{
+        "calc",
+        "Usage: vaneko-cli [--format=plain] calc [--state] [--tape] EXPRESSION\n"
+        "Presses the keys of EXPRESSION on a freshly started window, then \"=\", and prints\n"
+        "Calc as keys does. EXPRESSION is one quoted argument or several words:\n"
+        "  numbers are typed as the keyboard types them into Calc (a point is the decimal\n"
+        "  comma, 1.5 and 1,5 alike); a \"-\" that opens a number, at the start or after an\n"
+        "  operator, is the sign key after it;\n"
+        "  + - * / are the operator keys, ^ is x^Y, % is \"x % de y\", ! is \"N !\";\n"
+        "  every other word is a key's caption whatever the case and the blanks (sin, sqrt2,\n"
+        "  n!, pi, sinh), the longest that fits, or a spoken form (asin, exp, π).\n"
+        "The keys work as in the window, left to right with no precedence: '2 + 3 * 4' is 20,\n"
+        "and a function applies to the number shown: '30 sin' is 0,5. --tape shows each step.\n"
+        "Exit status: as keys; a part of EXPRESSION that is no key exits with 2.\n"}};
 
 }  // namespace
 

@@ -4,6 +4,7 @@
 
 #include "cli/cli.h"
 #include "cli/name_matching.h"
+#include "core/message_text.h"
 
 namespace vaneko::cli {
 
@@ -98,7 +99,7 @@ int FindTo(int tab, std::string_view text, Language preferred) {
 Language ParseLanguage(std::string_view text) {
   if (text == "fr") return Language::French;
   if (text == "en") return Language::English;
-  throw UsageError{"--lang takes fr or en, not '" + std::string(text) + "'"};
+  throw UsageError{"--lang takes fr or en, not " + QuotedText(text)};
 }
 
 bool TakeLanguage(const Args& args, std::size_t& k, Language& language) {

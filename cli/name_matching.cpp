@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "cli/cli.h"
+#include "core/message_text.h"
 
 namespace vaneko::cli {
 
@@ -199,12 +200,11 @@ int MatchName(std::string_view text, std::span<const NamedLine> lines,
     std::vector<std::string> names;
     for (int position : match.candidates)
       names.push_back(Describe(lines[static_cast<std::size_t>(position)], preferred));
-    throw UsageError{"ambiguous " + std::string(context.kind) + " '" + std::string(text) + "'" +
+    throw UsageError{"ambiguous " + std::string(context.kind) + " " + QuotedText(text) +
                      context.where + ": " + JoinNames(names, " or ")};
   }
 
-  std::string message =
-      "no " + std::string(context.kind) + " '" + std::string(text) + "'" + context.where;
+  std::string message = "no " + std::string(context.kind) + " " + QuotedText(text) + context.where;
   // Names that start with or hold the text, here then elsewhere; then near spellings here.
   std::vector<std::string> names;
   const auto add = [&names](std::string name) {

@@ -2,6 +2,7 @@
 #include <ostream>
 
 #include "cli/cli.h"
+#include "core/message_text.h"
 
 namespace vaneko::cli {
 
@@ -12,7 +13,7 @@ constexpr std::string_view kTryHelp = "Try 'vaneko-cli --help' for more informat
 NumberFormat ParseFormat(std::string_view text) {
   if (text == "plain") return NumberFormat::kPlain;
   if (text == "window") return NumberFormat::kWindow;
-  throw UsageError{"--format takes plain or window, not '" + std::string(text) + "'"};
+  throw UsageError{"--format takes plain or window, not " + QuotedText(text)};
 }
 
 int RunCommand(std::string_view command, const Args& args, const Options& options, Streams io) {
@@ -20,7 +21,8 @@ int RunCommand(std::string_view command, const Args& args, const Options& option
   if (command == "units") return RunUnits(args, options, io);
   if (command == "convert") return RunConvert(args, options, io);
   if (command == "keys") return RunKeys(args, options, io);
-  throw UsageError{"unknown command '" + std::string(command) + "'"};
+  if (command == "calc") return RunCalc(args, options, io);
+  throw UsageError{"unknown command " + QuotedText(command)};
 }
 
 }  // namespace
@@ -61,7 +63,7 @@ int Run(const Args& args, Streams io) {
     }
     if (LooksLikeNumber(command) || (rest.size() == 1 && command.find(' ') != std::string::npos))
       return RunPhrase(rest, options, io);
-    if (command.rfind('-', 0) == 0) throw UsageError{"unknown option '" + command + "'"};
+    if (command.rfind('-', 0) == 0) throw UsageError{"unknown option " + QuotedText(command)};
     const Args commandArgs(rest.begin() + 1, rest.end());
     if (!CommandHelp(command).empty() && AsksForHelp(commandArgs)) {
       io.out << CommandHelp(command);
@@ -69,7 +71,11 @@ int Run(const Args& args, Streams io) {
     }
     return RunCommand(command, commandArgs, options, io);
   } catch (const UsageError& e) {
-    io.err << "vaneko-cli: " << e.message << '\n' << kTryHelp;
+    // The message quotes what was typed: shortened where it quotes it, and never with a
+    // control character that the terminal would act on.
+    io.err << "vaneko-cli: "
+           << EscapeControls(ShortenMiddle(e.message, kMessageLimit, kMessageKept)) << '\n'
+           << kTryHelp;
     return kExitUsage;
   }
 }

@@ -33,15 +33,20 @@ target_link_options(vmath PRIVATE -Wl,--no-as-needed)
 set(VANEKO_PACKAGING_OUT ${PROJECT_BINARY_DIR}/packaging)
 file(MAKE_DIRECTORY ${VANEKO_PACKAGING_OUT})
 
-# Manual pages from the programs' own --help and --version texts.
+# Manual pages from the programs' own --help and --version texts. help2man runs the program in
+# the locale it is given, C by default, where every accented letter of the help would become
+# "??": C.UTF-8 keeps the page in UTF-8. It joins the lines of a paragraph, so each line of the
+# examples is ended by a break of its own.
 find_program(HELP2MAN help2man)
 find_program(GZIP gzip REQUIRED)
+find_program(SED sed)
 function(vaneko_man_page target description)
   set(page ${VANEKO_PACKAGING_OUT}/${target}.1)
   add_custom_command(
     OUTPUT ${page}.gz
-    COMMAND ${HELP2MAN} --no-info --section=1 --name=${description}
+    COMMAND ${HELP2MAN} --locale=C.UTF-8 --no-info --section=1 --name=${description}
             --output=${page} $<TARGET_FILE:${target}>
+    COMMAND ${SED} -i -e "/^\\.SH EXAMPLES/,/^\\.S[HS] /{" -e "/^[^.]/a .br" -e "}" ${page}
     COMMAND ${GZIP} -9nf ${page}
     DEPENDS ${target}
     COMMENT "Writing the manual page ${target}(1)"
@@ -49,7 +54,7 @@ function(vaneko_man_page target description)
   add_custom_target(${target}_man ALL DEPENDS ${page}.gz)
   install(FILES ${page}.gz DESTINATION ${CMAKE_INSTALL_MANDIR}/man1)
 endfunction()
-if(HELP2MAN)
+if(HELP2MAN AND SED)
   vaneko_man_page(vaneko-cli "convert units and press calculator keys from the command line")
 else()
   message(WARNING "help2man not found: no manual pages (apt-get install help2man)")
@@ -58,7 +63,7 @@ endif()
 if(TARGET vaneko)
   set_target_properties(vaneko PROPERTIES INSTALL_RPATH "$ORIGIN/../${VANEKO_PRIVATE_LIBDIR}")
   install(TARGETS vaneko RUNTIME DESTINATION ${CMAKE_INSTALL_BINDIR})
-  if(HELP2MAN)
+  if(HELP2MAN AND SED)
     vaneko_man_page(vaneko "unit converter and scientific calculator")
   endif()
 

@@ -192,7 +192,7 @@ INSTANTIATE_TEST_SUITE_P(
                  ""},
         ToolCase{"PlainKeysError",
                  {"--format=plain", "keys", "5", ",", "5", "N !"},
-                 0,
+                 1,
                  "5.5\n",
                  "'5.5' is not a valid integer value.\n"},
         ToolCase{"EveryUnitBadNumberOnce",
@@ -231,7 +231,9 @@ INSTANTIATE_TEST_SUITE_P(
                  "Usage: vaneko-cli [--format=plain] convert [--lang=fr|en] [--swap] CATEGORY "
                  "FROM TO NUMBER"},
         HelpCase{{"keys", "--help"},
-                 "Usage: vaneko-cli [--format=plain] keys [--state] [--tape] KEY..."}));
+                 "Usage: vaneko-cli [--format=plain] keys [--state] [--tape] KEY..."},
+        HelpCase{{"calc", "--help"},
+                 "Usage: vaneko-cli [--format=plain] calc [--state] [--tape] EXPRESSION"}));
 
 std::vector<std::string> Lines(const std::string& text) {
   std::vector<std::string> lines;
@@ -349,6 +351,38 @@ TEST(Units, ThirdColumnIsTheSymbol) {
     EXPECT_NE(line.find('\t', first + 1), std::string::npos) << line;
   }
   EXPECT_EQ(Lines(RunCli({"units", "Temperature", "--lang=en"}).out).front(), "0\tCelcius\t°C");
+}
+
+}  // namespace
+}  // namespace vaneko::testing
+
+namespace vaneko::testing {
+namespace {
+
+// --lang may stand anywhere, also before a command that prints no unit names.
+TEST(LanguageAnywhere, CategoriesReadsIt) {
+  const CliRun plain = RunCli({"categories"});
+  const CliRun english = RunCli({"--lang", "en", "categories"});
+  EXPECT_EQ(english.exitCode, 0) << english.err;
+  EXPECT_EQ(english.out, plain.out);
+  EXPECT_EQ(english.out.substr(0, english.out.find('\n')), "0\tTempérature\tTemperature");
+}
+
+// The names the completion offers are names the program reads: each one of a category's list
+// converts, and each category name lists that category.
+TEST(CompletionNames, EveryListedNameIsRead) {
+  const CliRun categories = RunCli({"categories", "--names"});
+  ASSERT_EQ(categories.exitCode, 0);
+  EXPECT_NE(categories.out.find("Velocity\n"), std::string::npos);  // an other name
+  const CliRun units = RunCli({"units", "Distance", "--names"});
+  ASSERT_EQ(units.exitCode, 0);
+  std::istringstream lines(units.out);
+  int checked = 0;
+  for (std::string name; std::getline(lines, name); ++checked) {
+    const CliRun run = RunCli({"convert", "Distance", name, "m", "1"});
+    EXPECT_EQ(run.exitCode, 0) << name << ": " << run.err;
+  }
+  EXPECT_GT(checked, 17);  // more names than units: symbols and other names too
 }
 
 }  // namespace

@@ -13,6 +13,7 @@ struct KeysCase {
   std::vector<std::string> keys;
   const char* out;
   const char* err;
+  int exitCode = 0;  // 1 when a key raised an error box
 };
 
 class CliKeys : public ::testing::TestWithParam<KeysCase> {};
@@ -21,7 +22,7 @@ TEST_P(CliKeys, PrintsCalcAndTheMessageBoxes) {
   std::vector<std::string> args = {"keys"};
   args.insert(args.end(), GetParam().keys.begin(), GetParam().keys.end());
   const CliRun run = RunCli(args);
-  EXPECT_EQ(run.exitCode, 0);
+  EXPECT_EQ(run.exitCode, GetParam().exitCode);
   EXPECT_EQ(run.out, GetParam().out);
   EXPECT_EQ(run.err, GetParam().err);
 }
@@ -42,8 +43,8 @@ INSTANTIATE_TEST_SUITE_P(
         KeysCase{{"5", "X", "2", "Y", "Binomial (N,K)"}, "10\n", ""},
         KeysCase{{"type:2+3", "Enter"}, "5\n", ""}, KeysCase{{"type:1.5", "Enter"}, "1,5\n", ""},
         KeysCase{{"type:a-b"}, "\n", ""},
-        KeysCase{{"1", "Ln", "1", "+/-", "Ln"}, "-1\n", "Invalid floating point operation.\n"},
-        KeysCase{{"5", ",", "5", "N !"}, "5,5\n", "'5,5' is not a valid integer value.\n"}));
+        KeysCase{{"1", "Ln", "1", "+/-", "Ln"}, "-1\n", "Invalid floating point operation.\n", 1},
+        KeysCase{{"5", ",", "5", "N !"}, "5,5\n", "'5,5' is not a valid integer value.\n", 1}));
 
 TEST(CliKeys, StatePrintsTheFiveFields) {
   const CliRun run = RunCli({"keys", "--state", "3", "X", "4", "Y", "Sqrt(x^2 + y^ 2)"});
