@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Start-up figures under Xvfb: the milliseconds from starting a program to its first visible
-# window, and its resident memory at that moment, median of 10 runs; for vaneko and for any
+# window, and its resident memory at that moment, median of 11 runs; for vaneko and for any
 # other program named on the command line, side by side.
 #   bench/startup.sh [BUILD_DIR] [-- OTHER_PROGRAM...]
 set -euo pipefail
@@ -10,7 +10,7 @@ shift || true
 programs=("$build/app/vaneko")
 [ -x "$build/bench/bare_qt_window" ] && programs+=("$build/bench/bare_qt_window")
 programs+=("$@")
-runs=10
+runs=11
 
 display=":$((90 + RANDOM % 9))"
 Xvfb "$display" -screen 0 1400x800x24 > /dev/null 2>&1 &
