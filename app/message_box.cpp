@@ -6,6 +6,8 @@
 #include <QMessageBox>
 #include <QSpacerItem>
 
+#include "core/message_text.h"
+
 namespace vaneko::app {
 
 namespace {
@@ -13,29 +15,10 @@ namespace {
 // Room the window frame takes beside the title: its icon and its buttons.
 constexpr int kTitleBarExtras = 160;
 
-// `text` with its middle, past `kept` code points at either end, replaced by "…" when it is
-// longer than `limit` code points.
-QString ShortenMiddle(const QString& text, int limit, int kept) {
-  const QList<uint> points = text.toUcs4();
-  if (points.size() <= limit) return text;
-  const QList<uint> head = points.first(kept);
-  const QList<uint> tail = points.last(kept);
-  return QString::fromUcs4(reinterpret_cast<const char32_t*>(head.constData()), head.size()) +
-         QChar(0x2026) +
-         QString::fromUcs4(reinterpret_cast<const char32_t*>(tail.constData()), tail.size());
-}
-
 }  // namespace
 
 QString BoxText(const QString& message) {
-  QString text = message;
-  const qsizetype open = text.indexOf(QLatin1Char('\''));
-  const qsizetype close = text.lastIndexOf(QLatin1Char('\''));
-  if (open >= 0 && close > open) {
-    const QString quoted = text.mid(open + 1, close - open - 1);
-    text = text.left(open + 1) + ShortenMiddle(quoted, kQuotedLimit, kQuotedKept) + text.mid(close);
-  }
-  return ShortenMiddle(text, kMessageLimit, kMessageKept);
+  return QString::fromStdString(vaneko::BoxText(message.toStdString()));
 }
 
 std::unique_ptr<QMessageBox> MakeMessageBox(QWidget* parent, const QString& title,

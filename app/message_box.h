@@ -18,17 +18,9 @@ namespace vaneko::app {
 using MessageBoxFunction =
     std::function<void(const QString& title, const QString& text, bool critical)>;
 
-// Longest quoted text a box shows whole, in characters; a longer one keeps
-// kQuotedKept characters at either end.
-inline constexpr int kQuotedLimit = 64;
-inline constexpr int kQuotedKept = 28;
-// Longest message a box shows whole; a longer one keeps kMessageKept characters at either end.
-inline constexpr int kMessageLimit = 600;
-inline constexpr int kMessageKept = 280;
-
-// The text a box shows for `message`. The quoted part (from the first "'" to the last) is
-// shortened when longer than kQuotedLimit, then the whole text when longer than kMessageLimit.
-// Characters are counted as Unicode code points, so none is ever split.
+// The text a box shows for `message`: the command line's rule (core/message_text.h), so that a
+// long quoted field text is shown by its start, "…" and its end, and a control character typed
+// or pasted into a field is written out.
 QString BoxText(const QString& message);
 
 // The box, not yet shown, over `parent`.
