@@ -87,6 +87,7 @@ UnitFinder::UnitFinder(QWidget* parent) : QFrame(parent, Qt::Popup) {
   Units->setFocusPolicy(Qt::ClickFocus);  // the box keeps the focus; its arrows move here
   Hint = new QLabel(this);
   Hint->setObjectName(QStringLiteral("FinderHint"));
+  Hint->setWordWrap(true);  // the keys in English take more room
 
   auto* layout = new QVBoxLayout(this);
   layout->setContentsMargins(3, 3, 3, 3);

@@ -149,6 +149,7 @@ void UnitListBox::ShowItems(const std::vector<std::string_view>& items, int sele
     shown_ = items;
     defined_.reset();
     folded_.clear();
+    typed_.clear();  // a search under way was for the units no longer shown
   }
   if (selected >= 0 && selected < count()) {
     if (SelectedRow() != selected) setCurrentRow(selected, QItemSelectionModel::ClearAndSelect);

@@ -423,6 +423,20 @@ class UnitFinderTest : public QObject {
     QVERIFY(driver_->boxes.empty());
   }
 
+  void ANewCategoryStartsANewSearch() {
+    // "m" in Distance, then the temperatures: "f" is a search of its own, not "mf".
+    TForm1& form = driver_->form1;
+    driver_->ClickTab(1);
+    form.Index1->setFocus(Qt::OtherFocusReason);
+    QTest::keyClicks(form.Index1, "m");
+    QCOMPARE(SelectedText(form.Index1), QStringLiteral("Main"));
+    QTest::keyClick(form.Index1, Qt::Key_Backtab, Qt::ControlModifier | Qt::ShiftModifier);
+    QCOMPARE(form.TabControl1->CurrentIndex(), 0);
+    QCOMPARE(QApplication::focusWidget(), form.Index1);
+    QTest::keyClicks(form.Index1, "f");
+    QCOMPARE(SelectedText(form.Index1), QStringLiteral("Fahrenheit"));
+  }
+
   void TheListKeysStayAsTheyWere() {
     // Space selects the focused item when no type-ahead is under way; arrows, Home and End move.
     TForm1& form = driver_->form1;
