@@ -72,6 +72,7 @@ TForm1::TForm1(QWidget* parent) : QScrollArea(parent) {
   BuildConverterHalf();
   BuildCalculatorPanel();
   BuildTape();
+  BuildUnitFinder();
   for (const ControlLayout* layout : kSpokenControls) {
     auto* control = Client->findChild<QWidget*>(QString::fromLatin1(layout->name));
     if (control == nullptr) qFatal("The main window has no control %s", layout->name);
@@ -225,6 +226,7 @@ void TForm1::WriteControls() {
 
   SpeakInterfaceLanguage();
   WriteTapeCaptions();
+  WriteFinderCaptions();
 
   switch (session_.calculator.Angle) {
     case calculator::AngleMode::Degrees:

@@ -28,6 +28,7 @@ namespace vaneko::app {
 
 class MultiRowTabControl;
 class TapeWindow;
+class UnitFinder;
 class UnitListBox;
 
 // One calculator key slot: reads the key from its sender.
@@ -87,6 +88,7 @@ class TForm1 : public QScrollArea {
   // The tape: its key on the calculator panel and its window.
   QPushButton* TapeKey = nullptr;
   TapeWindow* Tape() const { return tapeWindow_; }
+  UnitFinder* Finder() const { return unitFinder_; }
 
  public slots:
   // Converter.
@@ -103,6 +105,8 @@ class TForm1 : public QScrollArea {
   void SwapKeyClick();
   // Shows the tape window (the key "Ruban" or Ctrl+T).
   void TapeKeyClick();
+  // Opens the unit finder over the unit lists (Ctrl+F).
+  void FindUnitClick();
   // Key filters: run the field's filter for a typed character and let through what it admits.
   void CalcKeyPress(QLineEdit* sender, char32_t key);
   void ResultKeyPress(QLineEdit* sender, char32_t key);
@@ -271,6 +275,8 @@ class TForm1 : public QScrollArea {
   // Scrolls the client area just enough to show `place` (in the client's coordinates).
   void ScrollToShow(const QRect& place);
   void WriteTapeCaptions();
+  void BuildUnitFinder();
+  void WriteFinderCaptions();
   // Connects a button's click to the slot named `handler`.
   void ConnectClick(QPushButton* button, const char* handler);
   // Names `control` for a screen reader, now and after every change of interface language.
@@ -311,6 +317,7 @@ class TForm1 : public QScrollArea {
   QAction* selectAll_ = nullptr;     // "Tout sélectionner"
   QWidget* form2_ = nullptr;
   TapeWindow* tapeWindow_ = nullptr;
+  UnitFinder* unitFinder_ = nullptr;
   MessageBoxFunction showMessage_;
   bool aligned_ = false;
 };

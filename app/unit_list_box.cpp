@@ -12,6 +12,8 @@
 #include <QToolTip>
 #include <optional>
 
+#include "catalogue/unit_names.h"
+
 namespace vaneko::app {
 
 namespace {
@@ -146,6 +148,8 @@ void UnitListBox::ShowItems(const std::vector<std::string_view>& items, int sele
     addItems(texts);
     shown_ = items;
     defined_.reset();
+    folded_.clear();
+    typed_.clear();  // a search under way was for the units no longer shown
   }
   if (selected >= 0 && selected < count()) {
     if (SelectedRow() != selected) setCurrentRow(selected, QItemSelectionModel::ClearAndSelect);
@@ -185,6 +189,14 @@ void UnitListBox::keyPressEvent(QKeyEvent* event) {
     event->accept();
     return;
   }
+  // A blank is part of a name while a type-ahead is under way ("mile p"); otherwise it is the
+  // list's own key.
+  if (key == Qt::Key_Space && plain && !typed_.isEmpty() && typedAt_.isValid() &&
+      !typedAt_.hasExpired(QApplication::keyboardInputInterval())) {
+    keyboardSearch(QStringLiteral(" "));
+    event->accept();
+    return;
+  }
   // The first arrow key in a list without selection selects the item that has the focus.
   const bool arrow = key == Qt::Key_Up || key == Qt::Key_Down;
   if (arrow && SelectedRow() == -1 && currentIndex().isValid()) {
@@ -195,6 +207,35 @@ void UnitListBox::keyPressEvent(QKeyEvent* event) {
   // The view leaves a moving key unused at the first or last item; it must not travel on to
   // the tab control or the window, where it would select a category or scroll.
   if (vertical && plain) event->accept();
+}
+
+void UnitListBox::keyboardSearch(const QString& search) {
+  const bool continued = !search.isEmpty() && !typed_.isEmpty() && typedAt_.isValid() &&
+                         !typedAt_.hasExpired(QApplication::keyboardInputInterval());
+  typedAt_.start();
+  typed_ = continued ? typed_ + search : search;
+  const std::u32string typed = catalogue::FoldName(typed_.toStdString());
+  if (typed.empty() || count() == 0) return;
+  if (folded_.size() != static_cast<std::size_t>(count())) {
+    folded_.clear();
+    for (int row = 0; row < count(); ++row)
+      folded_.push_back(catalogue::FoldName(item(row)->text().toStdString()));
+  }
+  // "kkk" goes from one unit starting with "k" to the next, as "k" typed three times apart.
+  const bool sameLetter =
+      typed.size() > 1 && typed.find_first_not_of(typed.front()) == std::u32string::npos;
+  const std::u32string wanted = sameLetter ? typed.substr(0, 1) : typed;
+  const int current = currentRow();
+  const bool next = current < 0 || !continued || sameLetter;
+  const int start = current < 0 ? 0 : next ? current + 1 : current;
+  for (int step = 0; step < count(); ++step) {
+    const int row = (start + step) % count();
+    if (folded_[static_cast<std::size_t>(row)].starts_with(wanted)) {
+      // A keyboard move: through the selection command, as an arrow key's.
+      setCurrentIndex(model()->index(row, 0));
+      return;
+    }
+  }
 }
 
 void UnitListBox::mousePressEvent(QMouseEvent* event) {

@@ -8,11 +8,19 @@
 // capitals and descenders are drawn whole, and a name too long for the row is cut with "…".
 // Each item's tooltip holds its full name and, below it, the unit's definition; an item
 // without a definition (a heading line) shows its name as tooltip only when the row cuts it.
+//
+// Typing letters in the focused list moves to the next unit whose name starts with them, case
+// and accents aside ("metre" finds "Mètre"); letters typed in quick succession add up, and a
+// blank between them belongs to the name while a search is under way. The move is a selection
+// by the user, as an arrow key's is.
 #pragma once
 
+#include <QElapsedTimer>
 #include <QFont>
 #include <QListWidget>
+#include <QString>
 #include <optional>
+#include <string>
 #include <string_view>
 #include <vector>
 
@@ -43,6 +51,12 @@ class UnitListBox : public QListWidget {
   // `language` as tooltips; worked out again only when the items or the list changed.
   void ShowDefinitions(int tab, catalogue::Language language, catalogue::ListSide side);
 
+  // Type-ahead: `search` is what the last key typed. Within the keyboard input interval of the
+  // previous key it adds to the letters typed before and the unit selected stays while it
+  // still fits; otherwise, or when one letter is typed again and again, the search starts at
+  // the next unit. Wraps round at the end of the list; nothing moves when no unit fits.
+  void keyboardSearch(const QString& search) override;
+
  signals:
   // The user selected an item (or clicked the selected one again).
   void UserSelected(int row);
@@ -66,6 +80,10 @@ class UnitListBox : public QListWidget {
 
   std::vector<std::string_view> shown_;
   std::optional<DefinedList> defined_;  // reset whenever the items change
+  // The items folded for the type-ahead, worked out at its first use after a change of items.
+  std::vector<std::u32string> folded_;
+  QString typed_;          // the letters of the type-ahead under way
+  QElapsedTimer typedAt_;  // when its last letter was typed
 };
 
 }  // namespace vaneko::app

@@ -12,6 +12,7 @@
 #include "calculator/key_table.h"
 #include "calculator/tape.h"
 #include "catalogue/catalogue.h"
+#include "catalogue/unit_names.h"
 #include "convert/converter_model.h"
 #include "core/field.h"
 
@@ -71,6 +72,15 @@ class Session {
   void TakeResult();
   // "Coller": the converter's Nombre1 := Calc, as text; nothing is converted.
   void GiveEntry();
+
+  // A unit chosen by the unit finder: the unit at `position` of the catalogue's `list` of
+  // category `tab` is selected in the window's from-list (`into` From) or to-list (To), and the
+  // conversion runs as a click on it does. A tab not shown yet is selected first (its lists
+  // refilled, nothing else selected); a tab already shown keeps the other list's selection. On
+  // the kitchen tab a food goes to the foods list and a measure to the measures list: when that
+  // list is on the other side, the tab is turned round as the swap key turns it. Does nothing
+  // for a tab or position that does not exist.
+  void PickUnit(int tab, catalogue::UnitList list, int position, catalogue::UnitList into);
 
   // Key filters. Given the field typed into and the typed character (a Unicode code point),
   // returns the character that reaches the field, inserted at the caret, or nothing.
