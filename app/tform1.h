@@ -88,6 +88,7 @@ class TForm1 : public QScrollArea {
   // The tape: its key on the calculator panel and its window.
   QPushButton* TapeKey = nullptr;
   TapeWindow* Tape() const { return tapeWindow_; }
+  // The unit finder, made when Ctrl+F first opens it: null until then.
   UnitFinder* Finder() const { return unitFinder_; }
 
  public slots:

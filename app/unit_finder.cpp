@@ -212,17 +212,22 @@ void UnitFinder::keyPressEvent(QKeyEvent* event) {
 // The main window's side: Ctrl+F opens the finder over the two unit lists, and a unit chosen
 // there is selected through the session, as the tab control and a click in a list select it.
 void TForm1::BuildUnitFinder() {
-  unitFinder_ = new UnitFinder(this);
+  // Only the shortcut at start-up: the finder itself is made when first opened, since its
+  // field's clear button loads the icon theme, which would cost the start a sixth of its work.
   auto* shortcut = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_F), this);
   shortcut->setContext(Qt::WindowShortcut);
   connect(shortcut, &QShortcut::activated, this, &TForm1::FindUnitClick);
-  connect(unitFinder_, &UnitFinder::Picked, this,
-          [this](int tab, catalogue::UnitList list, int position, catalogue::UnitList into) {
-            Run([&] { session_.PickUnit(tab, list, position, into); });
-          });
 }
 
 void TForm1::FindUnitClick() {
+  if (unitFinder_ == nullptr) {
+    unitFinder_ = new UnitFinder(this);
+    connect(unitFinder_, &UnitFinder::Picked, this,
+            [this](int tab, catalogue::UnitList list, int position, catalogue::UnitList into) {
+              Run([&] { session_.PickUnit(tab, list, position, into); });
+            });
+    WriteFinderCaptions();
+  }
   // Over both lists, from their top, wherever the client area is scrolled.
   const QPoint topLeft = Index1->mapToGlobal(QPoint(0, 0));
   const QPoint bottomRight = Index2->mapToGlobal(QPoint(Index2->width(), Index1->height()));
@@ -230,7 +235,7 @@ void TForm1::FindUnitClick() {
 }
 
 void TForm1::WriteFinderCaptions() {
-  unitFinder_->SetLanguage(session_.converter.DisplayLanguage);
+  if (unitFinder_ != nullptr) unitFinder_->SetLanguage(session_.converter.DisplayLanguage);
 }
 
 }  // namespace vaneko::app

@@ -75,13 +75,13 @@ class UnitFinderTest : public QObject {
   void CtrlFOpensTheFinderFromAnyControl() {
     QFETCH(QString, control);
     TForm1& form = driver_->form1;
-    UnitFinder* finder = form.Finder();
-    QVERIFY(!finder->isVisible());
+    QVERIFY(form.Finder() == nullptr || !form.Finder()->isVisible());
     QWidget* widget = form.findChild<QWidget*>(control);
     QVERIFY(widget != nullptr);
     widget->setFocus(Qt::OtherFocusReason);
     QTest::keyClick(widget, Qt::Key_F, Qt::ControlModifier);
-    QVERIFY(finder->isVisible());
+    UnitFinder* finder = form.Finder();
+    QVERIFY(finder != nullptr && finder->isVisible());
     QCOMPARE(QApplication::focusWidget(), finder->Query);
     QVERIFY(finder->Query->text().isEmpty());
     QCOMPARE(finder->Units->count(), 0);
