@@ -2,6 +2,8 @@
 
 #include <cstdio>
 
+#include "core/utf8_text.h"
+
 namespace vaneko {
 
 namespace {
@@ -24,11 +26,7 @@ std::size_t OffsetOfCharacter(std::string_view text, std::size_t index) {
 // start one (overlong forms and surrogates included).
 std::size_t WellFormedLength(std::string_view text, std::size_t k, char32_t& code) {
   const auto lead = static_cast<unsigned char>(text[k]);
-  const std::size_t length = lead < 0x80           ? 1
-                             : (lead >> 5) == 0x6  ? 2
-                             : (lead >> 4) == 0xE  ? 3
-                             : (lead >> 3) == 0x1E ? 4
-                                                   : 0;
+  const std::size_t length = SequenceLength(lead);
   if (length == 0 || k + length > text.size()) return 0;
   code = length == 1 ? lead : lead & (0x7F >> length);
   for (std::size_t extra = 1; extra < length; ++extra) {

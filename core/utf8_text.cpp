@@ -28,11 +28,7 @@ std::u32string DecodeUtf8(std::string_view text) {
   std::u32string out;
   for (std::size_t k = 0; k < text.size();) {
     const auto lead = static_cast<unsigned char>(text[k]);
-    const std::size_t length = lead < 0x80           ? 1
-                               : (lead >> 5) == 0x6  ? 2
-                               : (lead >> 4) == 0xE  ? 3
-                               : (lead >> 3) == 0x1E ? 4
-                                                     : 0;
+    const std::size_t length = SequenceLength(lead);
     bool wellFormed = length != 0 && k + length <= text.size();
     for (std::size_t extra = 1; wellFormed && extra < length; ++extra)
       wellFormed = IsContinuationByte(text[k + extra]);
