@@ -4,6 +4,8 @@
 // pixels inside the panel; a width and height of 0 sizes the control to fit its caption.
 #pragma once
 
+#include <cstddef>
+#include <span>
 #include <string_view>
 
 #include "app/form1_layout.h"
@@ -208,15 +210,19 @@ inline constexpr KeyLayout kKeyLayout[] = {
     {"Pp", {653, 280, 45, 25}, kPlain},
 };
 
-// The layout and the key table describe the same keys in the same order.
-constexpr bool KeyLayoutMatchesKeyTable() {
-  const auto keys = calculator::CalculatorKeys();
-  if (keys.size() != std::size(kKeyLayout)) return false;
+// Whether `places` gives every key of `keys` its place and every place its key: one place per
+// key, for the key of the same caption, in the same order. The panel takes each key's place by
+// its row, so a key added to the table without its place, or a place without its key, is a
+// compile error below rather than a key drawn where another belongs.
+constexpr bool KeyPlacesMatchKeys(std::span<const calculator::KeyRow> keys,
+                                  std::span<const KeyLayout> places) {
+  if (keys.size() != places.size()) return false;
   for (std::size_t row = 0; row < keys.size(); ++row)
-    if (keys[row].caption != kKeyLayout[row].caption) return false;
+    if (keys[row].caption != places[row].caption) return false;
   return true;
 }
-static_assert(KeyLayoutMatchesKeyTable(), "one layout row per key table row, in the same order");
+static_assert(KeyPlacesMatchKeys(calculator::CalculatorKeys(), kKeyLayout),
+              "one layout row per key table row, in the same order");
 
 inline constexpr PanelLabel kPanelLabels[] = {
     {"Const", {292, 15, 0, 0}, kHeading, {}},      {"Planck", {634, 21, 0, 0}, kHeading, {}},

@@ -1,5 +1,5 @@
 // The calculator panel Panel1, laid out from the calculator's key table and its layout: its keys,
-// fields, labels and angle-mode radio buttons, and the slot that every calculator key runs.
+// fields, labels and angle-mode radio buttons, and what a click on a calculator key runs.
 #include <QFrame>
 #include <QLabel>
 #include <QLineEdit>
@@ -25,9 +25,6 @@ inline constexpr QRgb kAqua = 0x00FFFF;
 inline constexpr QRgb kFuchsia = 0xFF00FF;
 inline constexpr QRgb kMenuText = 0x000000;
 inline constexpr QRgb kDesktopBackground = 0x004E98;
-
-// The property holding a key's row in the key table.
-inline constexpr char kKeyRowProperty[] = "vanekoKeyRow";
 
 QString FromUtf8(std::string_view text) {
   return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
@@ -151,23 +148,23 @@ void TForm1::BuildCalculatorPanel() {
     const KeyLayout& layout = kKeyLayout[row];
     auto* key = new QPushButton(FromUtf8(entry.caption), Panel1);
     if (!entry.control.empty()) key->setObjectName(FromUtf8(entry.control));
-    key->setProperty(kKeyRowProperty, static_cast<qulonglong>(row));
     PlaceOnPanel(key, layout.place);
     ApplyStyle(key, layout.style, QPalette::ButtonText, QPalette::Button);
     Speak(key, entry.name, entry.description);
     if (!entry.tooltip.empty()) key->setToolTip(FromUtf8(entry.tooltip));
-    if (!entry.handler.empty()) ConnectClick(key, std::string(entry.handler).c_str());
+    // A key is connected to its row; a key without action is connected to nothing.
+    if (entry.command.kind != calculator::Command::Kind::kNone)
+      connect(key, &QPushButton::clicked, this, [this, row] { CalculatorKeyClick(row); });
     if (entry.control == "Button22") Button22 = key;
     if (entry.control == "Button23") Button23 = key;
     calculatorKeys_.push_back(key);
   }
 }
 
-void TForm1::CalculatorKeyClick(QObject* sender) {
-  const QVariant row = sender != nullptr ? sender->property(kKeyRowProperty) : QVariant();
+void TForm1::CalculatorKeyClick(std::size_t row) {
   const auto keys = calculator::CalculatorKeys();
-  if (!row.isValid() || row.toULongLong() >= keys.size()) return;
-  const calculator::KeyRow& key = keys[row.toULongLong()];
+  if (row >= keys.size()) return;
+  const calculator::KeyRow& key = keys[row];
   Run([this, &key] { session_.Press(key); });
 }
 

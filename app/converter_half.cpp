@@ -82,9 +82,9 @@ void TForm1::BuildConverterHalf() {
   Label2->setBuddy(Nombre1);
   Label5->setBuddy(Result);
   Button2 = MakeButton(Client, kButton2);
-  ConnectClick(Button2, "DoConvert");
+  connect(Button2, &QPushButton::clicked, this, &TForm1::DoConvert);
   Button44 = MakeButton(Client, kButton44);
-  ConnectClick(Button44, "Button44Click");
+  connect(Button44, &QPushButton::clicked, this, &TForm1::Button44Click);
   fields_.emplace_back(Nombre1, Field::Nombre1);
   fields_.emplace_back(Result, Field::Result);
   Nombre1->installEventFilter(this);
@@ -111,14 +111,24 @@ void TForm1::BuildConverterHalf() {
   BuildAboutPanel();
 
   Button1 = MakeButton(TabControl1, kButton1);
-  ConnectClick(Button1, "Button1Click");
+  connect(Button1, &QPushButton::clicked, this, &TForm1::Button1Click);
   for (const KeypadKeyLayout& key : kKeypad) {
     QPushButton* button = MakeButton(TabControl1, key.control);
     Speak(button, key.control.spoken, key.control.description);
-    ConnectClick(button, key.handler);
+    switch (key.action) {
+      case KeypadAction::Enter:
+        connect(button, &QPushButton::clicked, this, &TForm1::Button47Click);
+        break;
+      case KeypadAction::Backspace:
+        connect(button, &QPushButton::clicked, this, &TForm1::Button49Click);
+        break;
+      case KeypadAction::Clear:
+        connect(button, &QPushButton::clicked, this, &TForm1::Button50Click);
+        break;
+    }
   }
   Button157 = MakeButton(TabControl1, kButton157);
-  ConnectClick(Button157, "Button157Click");
+  connect(Button157, &QPushButton::clicked, this, &TForm1::Button157Click);
 }
 
 void TForm1::BuildResultMenu() {
@@ -206,9 +216,9 @@ void TForm1::BuildAboutPanel() {
   MakeStaticText(Panel5, kStaticText1);
   MakeStaticText(Panel5, kStaticText2);
   Button4 = MakeButton(Panel5, kButton4);
-  ConnectClick(Button4, "Button4Click");
+  connect(Button4, &QPushButton::clicked, this, &TForm1::Button4Click);
   Button3 = MakeButton(Panel5, kButton3);
-  ConnectClick(Button3, "Button3Click");
+  connect(Button3, &QPushButton::clicked, this, &TForm1::Button3Click);
 }
 
 }  // namespace vaneko::app

@@ -70,7 +70,7 @@ void TForm1::BuildSwapKey() {
   // leaves the focus where the user is typing. Alt+X presses it from anywhere in the window.
   SwapKey->setFocusPolicy(Qt::NoFocus);
   Speak(SwapKey, kSwapKey.spoken, kSwapKey.description);
-  ConnectClick(SwapKey, "SwapKeyClick");
+  connect(SwapKey, &QPushButton::clicked, this, &TForm1::SwapKeyClick);
   FromNote = MakeNote(TabControl1, kFromNote);
   ToNote = MakeNote(TabControl1, kToNote);
 }

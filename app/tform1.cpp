@@ -5,7 +5,6 @@
 #include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMetaMethod>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -143,13 +142,6 @@ void TForm1::showEvent(QShowEvent* event) {
     aligned_ = true;
     AlignToWorkArea();
   }
-}
-
-void TForm1::ConnectClick(QPushButton* button, const char* handler) {
-  const int index = metaObject()->indexOfSlot(QByteArray(handler).append("()").constData());
-  if (index < 0) qFatal("The main window has no slot %s", handler);
-  connect(button, QMetaMethod::fromSignal(&QPushButton::clicked), this,
-          metaObject()->method(index));
 }
 
 void TForm1::Speak(QWidget* control, const calculator::Spoken& name,

@@ -8,6 +8,7 @@
 
 #include <QScrollArea>
 #include <QString>
+#include <cstddef>
 #include <functional>
 #include <optional>
 #include <utility>
@@ -30,12 +31,6 @@ class MultiRowTabControl;
 class TapeWindow;
 class UnitFinder;
 class UnitListBox;
-
-// One calculator key slot: reads the key from its sender.
-#define VANEKO_CALCULATOR_KEY_SLOT(handler) \
-  void handler() {                          \
-    CalculatorKeyClick(sender());           \
-  }
 
 class TForm1 : public QScrollArea {
   Q_OBJECT
@@ -112,145 +107,6 @@ class TForm1 : public QScrollArea {
   void CalcKeyPress(QLineEdit* sender, char32_t key);
   void ResultKeyPress(QLineEdit* sender, char32_t key);
 
-  // Calculator: entry, operators and "=".
-  VANEKO_CALCULATOR_KEY_SLOT(Button40Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button41Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button46Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button42Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button6Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button15Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button16Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button17Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button18Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button43Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button26Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button29Click)
-  // Memory, registers and the exchange with the converter.
-  VANEKO_CALCULATOR_KEY_SLOT(Button37Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button21Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button10Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button38Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button39Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button28Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button105Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button108Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button106Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button107Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button103Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button111Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button114Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button112Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button113Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button104Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button115Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button118Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button116Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button117Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button22Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button23Click)
-  // Function keys.
-  VANEKO_CALCULATOR_KEY_SLOT(Button24Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button25Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button27Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button30Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button31Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button34Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button35Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button36Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button60Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button61Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button62Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button63Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button64Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button66Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button67Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button109Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button110Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button119Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button120Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button122Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button121Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button123Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button124Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button125Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button126Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button167Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button168Click)
-  // Formula keys over the registers.
-  VANEKO_CALCULATOR_KEY_SLOT(Button127Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button128Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button129Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button130Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button131Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button132Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button133Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button134Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button135Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button136Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button137Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button138Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button139Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button140Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button141Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button142Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button143Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button144Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button145Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button147Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button151Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button148Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button149Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button152Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button153Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button150Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button146Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button154Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button155Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button156Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button158Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button159Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button160Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button161Click)
-  // Constant keys.
-  VANEKO_CALCULATOR_KEY_SLOT(Button32Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button72Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button76Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button77Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button79Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button78Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button74Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button82Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button70Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button68Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button69Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button71Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button73Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button81Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button80Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button65Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button75Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button33Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button5Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button88Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button90Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button86Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button87Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button89Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button91Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button92Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button83Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button84Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button85Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button93Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button94Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button95Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button96Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button97Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button98Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button99Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button101Click)
-  VANEKO_CALCULATOR_KEY_SLOT(Button100Click)
-
  protected:
   bool eventFilter(QObject* watched, QEvent* event) override;
   void showEvent(QShowEvent* event) override;
@@ -278,8 +134,6 @@ class TForm1 : public QScrollArea {
   void WriteTapeCaptions();
   void BuildUnitFinder();
   void WriteFinderCaptions();
-  // Connects a button's click to the slot named `handler`.
-  void ConnectClick(QPushButton* button, const char* handler);
   // Names `control` for a screen reader, now and after every change of interface language.
   void Speak(QWidget* control, const calculator::Spoken& name,
              const calculator::Spoken& description);
@@ -298,7 +152,8 @@ class TForm1 : public QScrollArea {
   bool Run(const std::function<void()>& handler);
   void ShowMessage(const QString& text, bool critical);
 
-  void CalculatorKeyClick(QObject* sender);
+  // A click on the calculator key of this row of the key table.
+  void CalculatorKeyClick(std::size_t row);
   // Runs a key filter for `key` typed into `sender` and inserts what it admits at the caret.
   void FilterTypedKey(QLineEdit* sender, char32_t key, bool calculatorFilter);
 
@@ -322,7 +177,5 @@ class TForm1 : public QScrollArea {
   MessageBoxFunction showMessage_;
   bool aligned_ = false;
 };
-
-#undef VANEKO_CALCULATOR_KEY_SLOT
 
 }  // namespace vaneko::app

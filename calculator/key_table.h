@@ -1,7 +1,8 @@
 // The calculator panel as data: one row per key with everything the key is, apart from how it
 // is drawn (the window places and styles each row). Adding a key is one row here and, when it
 // does something new, its operation. The command line finds keys by caption; the window lays
-// the keys out from these rows and connects each to the slot its row names.
+// the keys out from these rows, each at the place of the same row in its layout, and connects
+// each key with an action to its row.
 #pragma once
 
 #include <span>
@@ -23,9 +24,11 @@ struct KeyRow {
   std::string_view caption;  // exact, trailing blanks included
   Command command;
   std::string_view control;  // the button's name; empty when the layout gives it none
-  std::string_view handler;  // the window's slot for its click; empty for a key without action
-  Spoken name;               // the accessible name
-  Spoken description;        // the accessible description: what the key does
+  // The name of the key's click handler, for reference: the window connects a key to its row,
+  // not to this name. Empty for a key without action.
+  std::string_view handler;
+  Spoken name;         // the accessible name
+  Spoken description;  // the accessible description: what the key does
   std::string_view tooltip = {};
 };
 
