@@ -93,7 +93,7 @@ void TForm1::ShowSwapKey() {
 }
 
 void TForm1::SwapKeyClick() {
-  Run([this] { session_.converter.Swap(); });
+  Run([this] { session_.Swap(); });
 }
 
 }  // namespace vaneko::app

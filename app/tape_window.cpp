@@ -135,9 +135,7 @@ void TForm1::BuildTape() {
   tapeWindow_ = new TapeWindow(session_.tape, this);
   connect(tapeWindow_, &TapeWindow::ResultChosen, this, [this](int row) {
     if (row < 0) return;
-    Run([this, row] {
-      session_.tape.PutResult(static_cast<std::size_t>(row), session_.calculator);
-    });
+    Run([this, row] { session_.PutTapeResult(static_cast<std::size_t>(row)); });
   });
   TapeKey = new QPushButton(Panel1);
   TapeKey->setObjectName(QStringLiteral("TapeKey"));

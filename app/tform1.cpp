@@ -64,9 +64,8 @@ TForm1::TForm1(QWidget* parent) : QScrollArea(parent) {
   showMessage_ = [this](const QString& title, const QString& text, bool critical) {
     ShowModalMessageBox(this, title, text, critical);
   };
-  session_.calculator.ShowNotice = [this](const std::string& text) {
-    ShowMessage(QString::fromStdString(text), false);
-  };
+  session_.ShowNoticeWith(
+      [this](const std::string& text) { ShowMessage(QString::fromStdString(text), false); });
 
   BuildConverterHalf();
   BuildCalculatorPanel();
@@ -177,15 +176,14 @@ QLineEdit* TForm1::EditOf(vaneko::Field field) const {
 
 void TForm1::ReadControls() {
   for (const auto& [edit, field] : fields_) session_.Text(field) = edit->text().toStdString();
-  convert::ConverterModel& converter = session_.converter;
-  converter.TabIndex = TabControl1->CurrentIndex();
-  converter.Index1Selected = Index1->SelectedRow();
-  converter.Index2Selected = Index2->SelectedRow();
+  session_.ShowTab(TabControl1->CurrentIndex());
+  session_.ShowFrom(Index1->SelectedRow());
+  session_.ShowTo(Index2->SelectedRow());
   // The mode the evaluation uses: degrees if "Deg" is checked, else grads if "Grad" is.
   using calculator::AngleMode;
-  session_.calculator.SelectAngleMode(Deg->isChecked()    ? AngleMode::Degrees
-                                      : Grad->isChecked() ? AngleMode::Grads
-                                                          : AngleMode::Radians);
+  session_.SelectAngleMode(Deg->isChecked()    ? AngleMode::Degrees
+                           : Grad->isChecked() ? AngleMode::Grads
+                                               : AngleMode::Radians);
 }
 
 void TForm1::WriteControls() {
@@ -253,11 +251,11 @@ void TForm1::ShowMessage(const QString& text, bool critical) {
 }
 
 void TForm1::DoConvert() {
-  Run([this] { session_.converter.DoConvert(); });
+  Run([this] { session_.DoConvert(); });
 }
 
 void TForm1::TabControl1Change() {
-  Run([this] { session_.converter.TabControl1Change(); });
+  Run([this] { session_.TabControl1Change(); });
 }
 
 void TForm1::Button1Click() {

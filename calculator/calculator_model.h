@@ -90,6 +90,12 @@ class CalculatorModel {
 
   // A constant key: the constant replaces the entry.
   void Enter(const Constant& constant);
+  // A text put into Calc from outside the keys (a result taken from the tape), as a constant key
+  // puts its value: the next digit starts a new number.
+  void PutEntry(const std::string& text) {
+    Calc = text;
+    CalcFreshEntry = true;
+  }
 
   // The text of the entry or of a register was changed from outside the keys (typed into,
   // pasted, deleted). It reads as its digits from now on, even when it happens to show the very

@@ -27,8 +27,7 @@ std::string Tape::Text() const {
 
 bool Tape::PutResult(std::size_t index, CalculatorModel& model) const {
   if (index >= lines_.size() || lines_[index].result.empty()) return false;
-  model.Calc = lines_[index].result;
-  model.CalcFreshEntry = true;
+  model.PutEntry(lines_[index].result);
   return true;
 }
 

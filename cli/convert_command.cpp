@@ -34,22 +34,21 @@ Outcome ConvertOnce(int tab, int from, int to, const std::string& number,
                     catalogue::Language language, Direction direction) {
   Session session;
   if (language == catalogue::Language::English) session.SelectLanguage(language);
-  convert::ConverterModel& converter = session.converter;
-  converter.SelectTab(tab);
-  converter.Nombre1 = number;
+  session.SelectTab(tab);
+  session.Text(Field::Nombre1) = number;
   try {
-    if (direction == Direction::kKitchenTurned) converter.Swap();
-    converter.Index1Selected = from;
+    if (direction == Direction::kKitchenTurned) session.Swap();
+    session.ShowFrom(from);
     if (direction == Direction::kSwappedAfter) {
-      converter.Index2Selected = to;
-      converter.Swap();
+      session.ShowTo(to);
+      session.Swap();
     } else {
-      converter.SelectTo(to);
+      session.SelectTo(to);
     }
   } catch (const std::exception& e) {
     return {{}, BoxText(ErrorBoxText(e.what()))};
   }
-  return {converter.Result, {}};
+  return {session.Text(Field::Result), {}};
 }
 
 bool IsPosition(const std::string& text) {

@@ -382,16 +382,15 @@ std::vector<KeyStep> ParseExpression(std::string_view expression) {
 int PressKeys(const std::vector<KeyStep>& steps, bool printState, bool printTape,
               const Options& options, Streams io) {
   Session session;
-  session.calculator.ShowNotice = [&](const std::string& notice) {
-    io.err << Shown(BoxText(notice), options) << '\n';
-  };
+  session.ShowNoticeWith(
+      [&](const std::string& notice) { io.err << Shown(BoxText(notice), options) << '\n'; });
   bool failed = false;
   for (const KeyStep& step : steps) {
     try {
       if (const auto* key = std::get_if<const KeyRow*>(&step)) {
         session.Press(**key);
       } else if (const auto* mode = std::get_if<AngleMode>(&step)) {
-        session.calculator.Angle = *mode;
+        session.SelectAngleMode(*mode);
       } else {
         for (char32_t character : std::get<TypeText>(step).characters)
           session.TypeChar(Field::Calc, character);

@@ -8,7 +8,7 @@
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   vaneko::Session session;
-  session.calculator.ShowNotice = [](const std::string&) {};
+  session.ShowNoticeWith([](const std::string&) {});
   vaneko::fuzzing::ByteReader bytes(data, size);
   while (!bytes.AtEnd()) {
     const std::string broken = vaneko::fuzzing::PlayOneEvent(session, bytes);

@@ -12,19 +12,16 @@ void Session::KeypadKey(char key) {
     number.clear();
     converter.NumberFreshEntry = false;
   }
-  EntryText = number;
-  EntryHasComma = EntryText.find(',') != std::string::npos;
   if (key == ',') {
-    if (!EntryHasComma) number += ',';
+    if (number.find(',') == std::string::npos) number += ',';
   } else if (key >= '0' && key <= '9') {
     number += key;
   }
 }
 
 void Session::KeypadBackspace() {
-  EntryText = converter.Nombre1;
-  if (CharacterCount(EntryText) >= 2) RemoveLastCharacter(EntryText);
-  converter.Nombre1 = EntryText;
+  std::string& number = converter.Nombre1;
+  if (CharacterCount(number) >= 2) RemoveLastCharacter(number);
 }
 
 void Session::KeypadClear() {
@@ -83,9 +80,7 @@ std::optional<char> Session::CalcKeyPress(Field sender, char32_t key) {
       case U'.':
         // Only a comma needs to know whether the field holds one already. The field is looked
         // at in place, not copied, so that typing a long text stays linear in its length.
-        EntryHasComma = Text(sender).find(',') != std::string::npos;
-        if (EntryHasComma) return std::nullopt;
-        EntryHasComma = true;
+        if (Text(sender).find(',') != std::string::npos) return std::nullopt;
         return ',';
       case U'\b':
         return kBackspaceKey;

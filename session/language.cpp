@@ -33,10 +33,10 @@ void Session::SelectLanguage(catalogue::Language language) {
   captions.Label5 = text.resultLabel;
   converter.DisplayLanguage = language;
   // Rebuild the tab captions; selecting the saved tab again raises no tab-change event.
-  SavedTabIndex = converter.TabIndex;
+  const int savedTab = converter.TabIndex;
   for (int tab = 0; tab < catalogue::kCategoryCount; ++tab)
     captions.Tabs[static_cast<std::size_t>(tab)] = catalogue::TabCaption(tab, language);
-  converter.TabIndex = SavedTabIndex;
+  converter.TabIndex = savedTab;
   converter.TabControl1Change();
 }
 

@@ -15,7 +15,6 @@ Session::Session() {
 void Session::FormCreate() {
   converter.Nombre1.clear();
   converter.DisplayLanguage = catalogue::Language::French;
-  EntryHasComma = false;
   calculator.AccumulatorState = calculator::AccumulatorState::kEmpty;
   calculator.CalcFreshEntry = true;
   converter.NumberFreshEntry = true;

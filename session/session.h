@@ -4,9 +4,12 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <utility>
 
 #include "calculator/calculator_model.h"
 #include "calculator/key_table.h"
@@ -47,16 +50,38 @@ class Session {
   calculator::Tape tape;
   Captions captions;
 
-  int SavedTabIndex = 0;
-  // Scratch of the key filter and the digit keys.
-  bool EntryHasComma = false;
-  std::string EntryText;
-
   // The start-up state of the window's creation handler.
   void FormCreate();
 
   // Interface language: the keys "English" and "Français".
   void SelectLanguage(catalogue::Language language);
+
+  // The converter's tabs and lists as a user clicks them: a tab refills both lists, a unit
+  // chosen in the to-list converts, the swap key "⇄" turns the pair round.
+  void SelectTab(int tab) { converter.SelectTab(tab); }
+  // "Calculer" and a click in either list; the tab control's change event.
+  void DoConvert() { converter.DoConvert(); }
+  void TabControl1Change() { converter.TabControl1Change(); }
+  void SelectTo(int position) { converter.SelectTo(position); }
+  void Swap() { converter.Swap(); }
+  // The tab and the selections (-1: none) as the window shows them, copied in before a handler
+  // runs: nothing is refilled or converted.
+  void ShowTab(int tab) { converter.TabIndex = tab; }
+  void ShowFrom(int position) { converter.Index1Selected = position; }
+  void ShowTo(int position) { converter.Index2Selected = position; }
+
+  // Where the calculator's own notice ("Division par 0") is shown: a modal box in the window,
+  // the error stream on the command line.
+  void ShowNoticeWith(std::function<void(const std::string&)> show) {
+    calculator.ShowNotice = std::move(show);
+  }
+
+  // The angle-mode radio buttons "Deg", "Rad" and "Grad".
+  void SelectAngleMode(calculator::AngleMode mode) { calculator.SelectAngleMode(mode); }
+
+  // A double click on a line of the tape: its result into Calc, as a constant key would put it.
+  // False, and nothing changes, for a line without a result or out of range.
+  bool PutTapeResult(std::size_t line) { return tape.PutResult(line, calculator); }
 
   // The converter's keypad: digits and ",", "<<", "C"; and its sign key "+/-".
   void KeypadKey(char key);
@@ -90,7 +115,8 @@ class Session {
   // backspace deletes the last character): typing with the caret at the end.
   void TypeChar(Field field, char32_t key);
 
-  // The text of a field.
+  // The text of a field: what the window and the command line copy a field's text into, and
+  // read it back from.
   std::string& Text(Field field);
   // The user changed a field's text in place (typed, pasted, deleted): a calculator field reads
   // as its digits from now on.

@@ -19,7 +19,6 @@ TEST(Language, EnglishKeepsTheTabAndRefillsTheLists) {
   EXPECT_EQ(session.captions.Tabs[7], "Velocyty");
   EXPECT_EQ(session.captions.Tabs[17], "Angles");
   EXPECT_EQ(session.converter.TabIndex, 6);
-  EXPECT_EQ(session.SavedTabIndex, 6);
   EXPECT_EQ(session.converter.DisplayLanguage, catalogue::Language::English);
   ASSERT_EQ(session.converter.Index1Items.size(), 26u);
   EXPECT_EQ(session.converter.Index1Items.front(), "Atmosphere");
