@@ -4,7 +4,6 @@
 #include <cstddef>
 #include <mutex>
 #include <span>
-#include <utility>
 #include <vector>
 
 #include "catalogue/catalogue.h"
@@ -43,48 +42,22 @@ std::optional<ExactMap> SizedMap(std::span<const UnitRow> rows, int i, int j) {
   return ExactMap{Whole(1) / (from.size * to.size), Whole(0), true};
 }
 
-// A food's millilitres per gram and a kitchen measure's millilitres, for the two directions of
-// the kitchen tab; nothing for a heading or blank line or a position beyond the lists.
-struct FoodAndMeasure {
-  ExactSize millilitresPerGram;
-  ExactSize measureMillilitres;
-};
-std::optional<FoodAndMeasure> FoodAndMeasureAt(int food, int measure) {
+// The kitchen tab's two ways between the grams of a food and an amount in a measure, through
+// the volume in millilitres: grams × (millilitres per gram of the food) / (millilitres of the
+// measure), and its exact inverse. Nothing for a heading or blank line or a position beyond
+// the lists.
+enum class KitchenWay { kGramsToMeasure, kMeasureToGrams };
+
+std::optional<ExactMap> KitchenMap(int food, int measure, KitchenWay way) {
   const auto foods = catalogue::FoodRows();
   const auto measures = catalogue::MeasureRows();
   if (!IsPosition(foods, food) || !IsPosition(measures, measure)) return std::nullopt;
   const auto& millilitresPerGram = At(foods, food).millilitresPerGram;
   if (!millilitresPerGram) return std::nullopt;
-  return FoodAndMeasure{*millilitresPerGram, At(measures, measure).size};
+  const ExactSize& measureMillilitres = At(measures, measure).size;
+  if (way == KitchenWay::kGramsToMeasure) return ExactMap{*millilitresPerGram / measureMillilitres};
+  return ExactMap{measureMillilitres / *millilitresPerGram};
 }
-
-// Grams to a measure: the volume first, in millilitres, then the measure's count per millilitre.
-std::optional<ExactMap> FoodMap(int food, int measure) {
-  const auto both = FoodAndMeasureAt(food, measure);
-  if (!both) return std::nullopt;
-  return ExactMap{both->millilitresPerGram / both->measureMillilitres};
-}
-
-// The inverse of FoodMap: the volume in millilitres first, then the grams it holds.
-std::optional<ExactMap> GramsOfMeasureMap(int measure, int food) {
-  const auto both = FoodAndMeasureAt(food, measure);
-  if (!both) return std::nullopt;
-  return ExactMap{both->measureMillilitres / both->millilitresPerGram};
-}
-
-template <int Tab>
-std::optional<Extended> ConvertInTab(int i, int j, const DecimalNumber& value) {
-  return ConvertPair(Tab, i, j, value);
-}
-
-template <int... Tabs>
-constexpr std::array<PairFormula, sizeof...(Tabs)> FormulasOf(
-    std::integer_sequence<int, Tabs...> /*tabs*/) {
-  return {ConvertInTab<Tabs>...};
-}
-
-// Indexed by tab.
-constexpr auto kFormulas = FormulasOf(std::make_integer_sequence<int, catalogue::kCategoryCount>());
 
 }  // namespace
 
@@ -97,7 +70,7 @@ std::optional<ExactMap> PairMap(int tab, int i, int j) {
       return TemperatureMap(At(rows, i), At(rows, j));
     }
     case catalogue::CategoryKind::Food:
-      return FoodMap(i, j);
+      return KitchenMap(i, j, KitchenWay::kGramsToMeasure);
     case catalogue::CategoryKind::Sized:
       return SizedMap(catalogue::UnitRows(tab), i, j);
   }
@@ -105,7 +78,7 @@ std::optional<ExactMap> PairMap(int tab, int i, int j) {
 }
 
 std::optional<ExactMap> MeasureToGramsMap(int measure, int food) {
-  return GramsOfMeasureMap(measure, food);
+  return KitchenMap(food, measure, KitchenWay::kMeasureToGrams);
 }
 
 // The maps of every pair of a tab, combined from its rows once, at the tab's first conversion
@@ -131,11 +104,6 @@ std::optional<Extended> ConvertPair(int tab, int i, int j, const DecimalNumber& 
   const std::optional<ExactMap>* map = CachedPairMap(tab, i, j);
   if (map == nullptr || !*map) return std::nullopt;
   return ApplyExactly(value, **map);
-}
-
-PairFormula CategoryFormula(int tab) {
-  if (tab < 0 || tab >= catalogue::kCategoryCount) return nullptr;
-  return kFormulas[static_cast<std::size_t>(tab)];
 }
 
 }  // namespace vaneko::convert

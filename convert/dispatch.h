@@ -30,10 +30,4 @@ std::optional<ExactMap> MeasureToGramsMap(int measure, int food);
 // nullopt when the pair has no map. The caller wraps it in the floating-point fault guard.
 std::optional<Extended> ConvertPair(int tab, int i, int j, const DecimalNumber& value);
 
-// ConvertPair for one category, as a plain function.
-using PairFormula = std::optional<Extended> (*)(int i, int j, const DecimalNumber& value);
-
-// The pair formula of category `tab` (0 to 17); nullptr outside that range.
-PairFormula CategoryFormula(int tab);
-
 }  // namespace vaneko::convert

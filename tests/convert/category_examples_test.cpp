@@ -14,6 +14,7 @@
 namespace vaneko::convert {
 namespace {
 
+using vaneko::testing::TabConversions;
 using vaneko::testing::Typed;
 
 struct Example {
@@ -30,8 +31,7 @@ void PrintTo(const Example& e, std::ostream* out) {
 
 std::string Shown(const Example& e) {
   registry::EnsureStandardUnits();
-  const PairFormula formula = CategoryFormula(e.tab);
-  if (formula == nullptr) return "(no category formula)";
+  const auto formula = TabConversions(e.tab);
   const auto converted = Guarded([&] { return formula(e.from, e.to, Typed(e.value)); });
   if (!converted) return "(no pair formula)";
   return FormatNumber(*converted);
@@ -137,8 +137,7 @@ constexpr std::pair<int, int> kReciprocalFuelPairs[] = {
     {0, 1}, {0, 2}, {1, 0}, {1, 3}, {1, 4}, {2, 0}, {2, 3}, {2, 4}, {3, 1}, {3, 2}, {4, 1}, {4, 2}};
 
 TEST(FuelEconomyZero, ReciprocalPairRaisesDivisionByZero) {
-  const PairFormula formula = CategoryFormula(12);
-  ASSERT_NE(formula, nullptr);
+  const auto formula = TabConversions(12);
   for (const auto& [from, to] : kReciprocalFuelPairs) {
     for (const double zero : {0.0, -0.0}) {
       try {
@@ -154,7 +153,7 @@ TEST(FuelEconomyZero, ReciprocalPairRaisesDivisionByZero) {
 }
 
 TEST(FuelEconomyZero, FactorPairGivesZero) {
-  const PairFormula formula = CategoryFormula(12);
+  const auto formula = TabConversions(12);
   for (const auto& [from, to] : {std::pair{0, 3}, std::pair{0, 4}, std::pair{3, 0}, std::pair{3, 4},
                                  std::pair{4, 3}, std::pair{1, 2}, std::pair{2, 1}}) {
     const auto converted =
@@ -164,10 +163,19 @@ TEST(FuelEconomyZero, FactorPairGivesZero) {
   }
 }
 
-TEST(CategoryFormula, EveryTabHasOneAndNothingOutside) {
-  for (int tab = 0; tab < 18; ++tab) EXPECT_NE(CategoryFormula(tab), nullptr) << tab;
-  EXPECT_EQ(CategoryFormula(-1), nullptr);
-  EXPECT_EQ(CategoryFormula(18), nullptr);
+TEST(ConvertPair, EveryTabConvertsAndNothingOutside) {
+  // Some line of each from-list converts into the first unit of the to-list (the kitchen tab's
+  // first lines are headings).
+  for (int tab = 0; tab < 18; ++tab) {
+    bool converts = false;
+    for (int from = 0; from < 30 && !converts; ++from)
+      converts = Guarded([&] { return ConvertPair(tab, from, 0, Typed(1.0)); }).has_value();
+    EXPECT_TRUE(converts) << tab;
+  }
+  for (const int outside : {-1, 18}) {
+    EXPECT_FALSE(ConvertPair(outside, 0, 0, Typed(1.0)).has_value()) << outside;
+    EXPECT_FALSE(ConvertPair(outside, 1, 0, Typed(1.0)).has_value()) << outside;
+  }
 }
 
 }  // namespace

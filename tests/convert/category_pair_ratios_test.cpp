@@ -16,6 +16,7 @@
 namespace vaneko::convert {
 namespace {
 
+using vaneko::testing::TabConversions;
 using vaneko::testing::Typed;
 namespace reference = vaneko::testing::reference;
 
@@ -58,8 +59,7 @@ void ExpectSameTo14Digits(long double actual, long double expected, const std::s
 
 TEST_P(PairFactorIsTheRatioOfTheSizes, ForEveryOrderedPair) {
   const SizedCategory& category = GetParam();
-  const PairFormula formula = CategoryFormula(category.tab);
-  ASSERT_NE(formula, nullptr);
+  const auto formula = TabConversions(category.tab);
   const Sizes sizes = category.sizes();
   const int count = static_cast<int>(sizes.size());
   for (int i = 0; i < count; ++i) {
@@ -75,7 +75,7 @@ TEST_P(PairFactorIsTheRatioOfTheSizes, ForEveryOrderedPair) {
 
 TEST_P(PairFactorIsTheRatioOfTheSizes, ScalesWithTheValue) {
   const SizedCategory& category = GetParam();
-  const PairFormula formula = CategoryFormula(category.tab);
+  const auto formula = TabConversions(category.tab);
   const Sizes sizes = category.sizes();
   const int last = static_cast<int>(sizes.size()) - 1;
   for (const double value : {-2.5, 0.0, 1234.5}) {
@@ -87,7 +87,7 @@ TEST_P(PairFactorIsTheRatioOfTheSizes, ScalesWithTheValue) {
 
 TEST_P(PairFactorIsTheRatioOfTheSizes, HasNoFormulaOutsideTheList) {
   const SizedCategory& category = GetParam();
-  const PairFormula formula = CategoryFormula(category.tab);
+  const auto formula = TabConversions(category.tab);
   const int count = static_cast<int>(category.sizes().size());
   for (const auto& [i, j] : {std::pair{-1, 0}, std::pair{0, -1}, std::pair{count, 0},
                              std::pair{0, count}, std::pair{-1, count}}) {
@@ -121,8 +121,7 @@ long double ThroughKilometresPerLitre(int from, int to, double value) {
 }
 
 TEST(FuelEconomy, EveryOrderedPairFollowsTheDefinitions) {
-  const PairFormula formula = CategoryFormula(12);
-  ASSERT_NE(formula, nullptr);
+  const auto formula = TabConversions(12);
   for (const double value : {1.0, 7.5, -3.0, 0.04}) {
     for (int i = 0; i < 5; ++i) {
       for (int j = 0; j < 5; ++j) {

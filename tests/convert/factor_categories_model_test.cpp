@@ -16,6 +16,7 @@
 namespace vaneko::convert {
 namespace {
 
+using vaneko::testing::TabConversions;
 using vaneko::testing::Typed;
 
 constexpr int kKitchenTab = 5;
@@ -29,8 +30,7 @@ TEST(FactorCategories, EveryListedPairHasAFormula) {
   registry::EnsureStandardUnits();  // liquid volume converts its registry pairs through it
   for (int tab = 4; tab < catalogue::kCategoryCount; ++tab) {
     if (tab == kKitchenTab) continue;
-    const PairFormula formula = CategoryFormula(tab);
-    ASSERT_NE(formula, nullptr) << tab;
+    const auto formula = TabConversions(tab);
     const int units =
         static_cast<int>(catalogue::FromList(tab, catalogue::Language::French).size());
     ASSERT_GT(units, 1) << tab;
