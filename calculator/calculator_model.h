@@ -7,14 +7,17 @@
 #pragma once
 
 #include <array>
+#include <cstddef>
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 
 #include "calculator/command.h"
 #include "calculator/held_value.h"
 #include "calculator/number.h"
 #include "calculator/step_report.h"
+#include "core/field.h"
 #include "core/fp_faults.h"
 
 namespace vaneko::calculator {
@@ -166,5 +169,38 @@ class CalculatorModel {
   HeldValue entryValue_;
   std::array<HeldValue, 4> registerValues_;  // M, X, Y, Z in the order of Register
 };
+
+// Each register beside the field that shows it: the model's text of it, the window's field and
+// the name a step's line gives the field. Which field holds which register is stated here only.
+struct RegisterField {
+  Register target;
+  Field field;
+  std::string CalculatorModel::*text;
+  std::string_view name;
+};
+
+inline constexpr RegisterField kRegisterFields[] = {
+    {Register::kM, Field::mem, &CalculatorModel::mem, "mem"},
+    {Register::kX, Field::X1, &CalculatorModel::X1, "X"},
+    {Register::kY, Field::Y1, &CalculatorModel::Y1, "Y"},
+    {Register::kZ, Field::Z1, &CalculatorModel::Z1, "Z"},
+};
+
+// The row of a register: the rows stand in the order of Register.
+constexpr const RegisterField& RowOf(Register target) {
+  return kRegisterFields[static_cast<std::size_t>(target)];
+}
+static_assert(RowOf(Register::kM).target == Register::kM &&
+                  RowOf(Register::kX).target == Register::kX &&
+                  RowOf(Register::kY).target == Register::kY &&
+                  RowOf(Register::kZ).target == Register::kZ,
+              "the register rows stand in the order of Register");
+
+// The register a field shows: mem, X1, Y1, Z1; none for the other fields of the window.
+constexpr std::optional<Register> RegisterShownIn(Field field) {
+  for (const RegisterField& row : kRegisterFields)
+    if (row.field == field) return row.target;
+  return std::nullopt;
+}
 
 }  // namespace vaneko::calculator

@@ -3,35 +3,13 @@
 // one row of the key table that names its command.
 #pragma once
 
-#include <optional>
-
 #include "calculator/constants.h"
 #include "calculator/operation_codes.h"
-#include "core/field.h"
 
 namespace vaneko::calculator {
 
 // The memory M and the three registers, operands of the formula keys.
 enum class Register { kM, kX, kY, kZ };
-
-// The register a field shows: mem, X1, Y1, Z1; none for the other fields of the window.
-constexpr std::optional<Register> RegisterShownIn(Field field) {
-  switch (field) {
-    case Field::mem:
-      return Register::kM;
-    case Field::X1:
-      return Register::kX;
-    case Field::Y1:
-      return Register::kY;
-    case Field::Z1:
-      return Register::kZ;
-    case Field::Nombre1:
-    case Field::Result:
-    case Field::Calc:
-      break;
-  }
-  return std::nullopt;
-}
 
 // The two keys that exchange a text with the converter. The calculator does not know the
 // converter: whoever owns both halves (the session) carries these out.

@@ -37,35 +37,9 @@ constexpr RegisterRules RulesOf(Register target) {
   return {false, false};
 }
 
-// The field of a register, for a model and a const model alike.
-template <class Model>
-auto& FieldOf(Model& model, Register target) {
-  switch (target) {
-    case Register::kM:
-      return model.mem;
-    case Register::kX:
-      return model.X1;
-    case Register::kY:
-      return model.Y1;
-    case Register::kZ:
-      break;
-  }
-  return model.Z1;
-}
-
 // How a line names a field: "mem", "X", "Y", "Z".
 std::string_view FieldName(Register target) {
-  switch (target) {
-    case Register::kM:
-      return "mem";
-    case Register::kX:
-      return "X";
-    case Register::kY:
-      return "Y";
-    case Register::kZ:
-      break;
-  }
-  return "Z";
+  return RowOf(target).name;
 }
 
 // The key's caption: "M", "MR", "MC", "M+", "M-" and the same for X, Y and Z.
@@ -108,11 +82,11 @@ CalculatorModel::StepText CalculatorModel::DescribeFieldKey(Command::Kind kind,
 }
 
 std::string& CalculatorModel::Text(Register target) {
-  return FieldOf(*this, target);
+  return this->*RowOf(target).text;
 }
 
 const std::string& CalculatorModel::Text(Register target) const {
-  return FieldOf(*this, target);
+  return this->*RowOf(target).text;
 }
 
 Number CalculatorModel::ReadRegister(Register target) const {
