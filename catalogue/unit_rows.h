@@ -19,7 +19,7 @@ namespace vaneko::catalogue {
 
 // How a category's pairs convert.
 enum class CategoryKind : std::uint8_t {
-  Affine,  // temperature: each scale is an affine map of the kelvin (through the registry)
+  Affine,  // temperature: each scale is an affine map of the kelvin
   Sized,   // every unit is a size of one reference unit (or of its reciprocal)
   Food,    // kitchen measures: a food's mass in grams to the volume it takes
 };
@@ -31,8 +31,9 @@ enum class Scale : std::uint8_t {
                  // per litre): between the two scales a pair converts by a reciprocal
 };
 
-// One unit of a sized category. `size` is in the category's reference unit. A row with a
-// registry type converts through the measurement registry when the other unit has one too.
+// One unit of a sized category. `size` is in the category's reference unit. Every pair converts
+// by the exact sizes of its two rows; `registered` names the measurement registry's type of the
+// same unit, whose factor is the same size narrowed to a double, for the registry's own callers.
 struct UnitRow {
   BilingualName name;
   ExactSize size;
@@ -42,7 +43,8 @@ struct UnitRow {
 };
 
 // One temperature scale: degrees of the scale are an affine map of the kelvin,
-// kelvins = (degrees × degree) + zero. The conversions go through the registry's functions.
+// kelvins = (degrees × degree) + zero, converted exactly; `registered` names the registry's
+// type of the same scale.
 struct TemperatureRow {
   BilingualName name;
   registry::StdUnit registered;

@@ -1,7 +1,7 @@
 // Tab 4, liquid volume: cubic measures and the US, UK and metric kitchen measures, sized in
-// millilitres. Twenty-two of them are types of the measurement registry's volume family and
-// convert between themselves through it; the other eight (two cups and six spoons the registry
-// lacks) convert by the ratio of the sizes.
+// millilitres; every pair converts by the ratio of the sizes. Twenty-two of them are also types
+// of the measurement registry's volume family; the other eight are two cups and six spoons the
+// registry lacks.
 // Names are shown exactly as written here, misspellings included; the position of a row is the
 // unit's position in both lists of the tab.
 #pragma once

@@ -15,8 +15,14 @@
 namespace vaneko::units {
 
 // Powers of ten, for readable metric prefixes.
+inline constexpr ExactSize kPico = Decimal("1E-12");
+inline constexpr ExactSize kNano = Decimal("1E-9");
+inline constexpr ExactSize kMicro = Decimal("1E-6");
 inline constexpr ExactSize kMilli = Decimal("1E-3");
 inline constexpr ExactSize kCenti = Decimal("1E-2");
+inline constexpr ExactSize kDeci = Decimal("1E-1");
+inline constexpr ExactSize kDeca = Whole(10);
+inline constexpr ExactSize kHecto = Whole(100);
 inline constexpr ExactSize kKilo = Whole(1000);
 inline constexpr ExactSize kMega = Decimal("1E6");
 inline constexpr ExactSize kGiga = Decimal("1E9");
@@ -25,6 +31,10 @@ inline constexpr ExactSize kGiga = Decimal("1E9");
 inline constexpr ExactSize kSecond = Whole(1);
 inline constexpr ExactSize kMinute = Whole(60) * kSecond;
 inline constexpr ExactSize kHour = Whole(60) * kMinute;
+inline constexpr ExactSize kDay = Whole(24) * kHour;
+inline constexpr ExactSize kWeek = Whole(7) * kDay;
+// The Julian year of 365.25 days.
+inline constexpr ExactSize kJulianYear = Decimal("365.25") * kDay;
 
 // Length.
 inline constexpr ExactSize kMetre = Whole(1);
@@ -43,6 +53,10 @@ inline constexpr ExactSize kRod = Decimal("16.5") * kFoot;
 inline constexpr ExactSize kChain = Whole(4) * kRod;
 inline constexpr ExactSize kLink = kChain / Whole(100);
 inline constexpr ExactSize kFurlong = Whole(10) * kChain;
+inline constexpr ExactSize kAngstrom = Decimal("1E-10") * kMetre;
+// The printer's pica as the measurement registry has always held it, and its twelfth, the point.
+inline constexpr ExactSize kPica = Decimal("0.0042175176") * kMetre;
+inline constexpr ExactSize kPoint = kPica / Whole(12);
 // The astronomical unit, light year and parsec as the measurement registry has always held them
 // (not today's definitions: the light year of 9460730472580800 m, the parsec of 648000/π au).
 inline constexpr ExactSize kAstronomicalUnit = Decimal("149598000000");
@@ -74,6 +88,7 @@ inline constexpr ExactSize kAcreFoot = kAcre * kFoot;
 inline constexpr ExactSize kAcreInch = kAcre * kInch;
 inline constexpr ExactSize kCord = Whole(128) * kCubicFoot;  // 8 × 4 × 4 feet of stacked wood
 inline constexpr ExactSize kCordFoot = kCord / Whole(8);
+inline constexpr ExactSize kStere = kCubicMetre;
 inline constexpr ExactSize kLitre = kMilli * kCubicMetre;
 inline constexpr ExactSize kMillilitre = kMilli * kLitre;
 inline constexpr ExactSize kKilolitre = kKilo * kLitre;
@@ -89,16 +104,19 @@ inline constexpr ExactSize kUsTeaspoon = kUsTablespoon / Whole(3);
 // US dry measures, from the bushel of 2150.42 cubic inches.
 inline constexpr ExactSize kUsBushel = Decimal("2150.42") * kCubicInch;
 inline constexpr ExactSize kUsPeck = kUsBushel / Whole(4);
+inline constexpr ExactSize kUsDryBucket = Whole(2) * kUsPeck;
 inline constexpr ExactSize kUsDryGallon = kUsPeck / Whole(2);
 inline constexpr ExactSize kUsDryQuart = kUsDryGallon / Whole(4);
 inline constexpr ExactSize kUsDryPint = kUsDryQuart / Whole(2);
 // UK (imperial) measures, from the gallon of 4.54609 litres.
 inline constexpr ExactSize kUkGallon = Decimal("4.54609") * kLitre;
+inline constexpr ExactSize kUkPottle = kUkGallon / Whole(2);
 inline constexpr ExactSize kUkQuart = kUkGallon / Whole(4);
 inline constexpr ExactSize kUkPint = kUkQuart / Whole(2);
 inline constexpr ExactSize kUkGill = kUkPint / Whole(4);
 inline constexpr ExactSize kUkFluidOunce = kUkGallon / Whole(160);
 inline constexpr ExactSize kUkPeck = Whole(2) * kUkGallon;
+inline constexpr ExactSize kUkBucket = Whole(2) * kUkPeck;
 inline constexpr ExactSize kUkBushel = Whole(4) * kUkPeck;
 
 // Mass.
@@ -176,6 +194,10 @@ inline constexpr ExactSize kMetricHorsepower = Whole(75) * kKilogramForce * kMet
 // Radioactivity.
 inline constexpr ExactSize kBecquerel = Whole(1) / kSecond;
 inline constexpr ExactSize kCurie = Decimal("3.7E10") * kBecquerel;
+
+// Temperature: the kelvins of 0 °C, and the degrees Rankine of 0 °F.
+inline constexpr ExactSize kIcePointKelvins = Decimal("273.15");
+inline constexpr ExactSize kFahrenheitZeroRankine = Decimal("459.67");
 
 // Plane angle, in radians: the only sizes with a power of π.
 inline constexpr ExactSize kRadian = Whole(1);

@@ -1,5 +1,7 @@
 #include "registry/temperature_scales.h"
 
+#include "core/base_units.h"
+#include "core/exact_size.h"
 #include "core/fp_faults.h"
 
 namespace vaneko::registry {
@@ -7,8 +9,8 @@ namespace vaneko::registry {
 namespace {
 
 // The extended values nearest to the offsets of the Kelvin and Rankine scales.
-constexpr Extended kKelvinOffset = 273.15L;
-constexpr Extended kRankineOffset = 459.67L;
+constexpr Extended kKelvinOffset = ToExtended(units::kIcePointKelvins);
+constexpr Extended kRankineOffset = ToExtended(units::kFahrenheitZeroRankine);
 
 }  // namespace
 
