@@ -24,12 +24,12 @@ constexpr Pair kPairs[] = {{0, 0, 1},   {1, 9, 13},  {2, 4, 1},  {3, 7, 8},    {
 void BM_DoConvert(benchmark::State& state) {
   const Pair pair = kPairs[state.range(0)];
   vaneko::Session session;
-  session.converter.SelectTab(pair.tab);
-  session.converter.Index1Selected = pair.from;
-  session.converter.Index2Selected = pair.to;
+  session.SelectTab(pair.tab);
+  session.ShowFrom(pair.from);
+  session.ShowTo(pair.to);
   for (auto _ : state) {
-    session.converter.Nombre1 = "1234,5678";
-    session.converter.DoConvert();
+    session.Text(vaneko::Field::Nombre1) = "1234,5678";
+    session.DoConvert();
     benchmark::DoNotOptimize(session.converter.Result);
   }
   state.SetLabel(
@@ -41,10 +41,10 @@ BENCHMARK(BM_DoConvert)->DenseRange(0, 17);
 void BM_CalculatorKey(benchmark::State& state, const char* caption) {
   vaneko::Session session;
   const auto* key = vaneko::calculator::FindKey(caption);
-  session.calculator.X1 = "3";
-  session.calculator.Y1 = "4";
+  session.Text(vaneko::Field::X1) = "3";
+  session.Text(vaneko::Field::Y1) = "4";
   for (auto _ : state) {
-    session.calculator.Calc = "0,5";
+    session.Text(vaneko::Field::Calc) = "0,5";
     session.Press(*key);
     benchmark::DoNotOptimize(session.calculator.Calc);
   }
@@ -63,7 +63,7 @@ void BM_CalculatorKeyOnDecimals(benchmark::State& state) {
   int k = 0;
   for (auto _ : state) {
     if (k % 64 == 0) session.Press(*clear);  // a chain of 64 keys, then anew
-    session.calculator.Calc = k % 2 == 0 ? "1234,5678" : "1234,5679";
+    session.Text(vaneko::Field::Calc) = k % 2 == 0 ? "1234,5678" : "1234,5679";
     session.Press(k % 2 == 0 ? *times : *over);
     benchmark::DoNotOptimize(session.calculator.Calc);
     ++k;
@@ -79,10 +79,10 @@ void BM_TenThousandKeyChain(benchmark::State& state) {
   const auto* equals = vaneko::calculator::FindKey("=");
   for (auto _ : state) {
     vaneko::Session session;
-    session.calculator.Calc = "1";
+    session.Text(vaneko::Field::Calc) = "1";
     for (int k = 0; k < 10000; ++k) {
       session.Press(k % 2 == 0 ? *times : *over);
-      session.calculator.Calc = k % 2 == 0 ? "1,000123456789" : "1,000123456788";
+      session.Text(vaneko::Field::Calc) = k % 2 == 0 ? "1,000123456789" : "1,000123456788";
     }
     session.Press(*equals);
     benchmark::DoNotOptimize(session.calculator.Calc);
@@ -123,9 +123,9 @@ BENCHMARK(BM_ApplyExactlyTie);
 // The model's half of a tab change to the kitchen measures: 283 + 6 lines.
 void BM_KitchenTabRefill(benchmark::State& state) {
   vaneko::Session session;
-  session.converter.TabIndex = 5;
+  session.ShowTab(5);
   for (auto _ : state) {
-    session.converter.TabControl1Change();
+    session.TabControl1Change();
     benchmark::DoNotOptimize(session.converter.Index1Items.data());
   }
 }
@@ -133,7 +133,7 @@ BENCHMARK(BM_KitchenTabRefill);
 
 void BM_LanguageSwitch(benchmark::State& state) {
   vaneko::Session session;
-  session.converter.SelectTab(5);
+  session.SelectTab(5);
   bool english = false;
   for (auto _ : state) {
     english = !english;
