@@ -9,7 +9,7 @@
 #include <QStyleOptionTab>
 #include <QStyleOptionTabWidgetFrame>
 
-#include "app/tab_control_accessible.h"
+#include "app/window_accessible.h"
 
 namespace vaneko::app {
 
@@ -47,7 +47,7 @@ QList<QKeySequence> PreviousTabKeys() {
 
 MultiRowTabControl::MultiRowTabControl(QWidget* parent) : QWidget(parent) {
   setFocusPolicy(Qt::StrongFocus);
-  InstallTabControlAccessibility();
+  InstallWindowAccessibility();
   auto* next = new QShortcut(this);
   next->setKeys(NextTabKeys());
   next->setContext(Qt::WindowShortcut);

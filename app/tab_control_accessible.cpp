@@ -137,20 +137,12 @@ QWindow* TabAccessible::window() const {
   return list != nullptr ? list->window() : nullptr;
 }
 
-QAccessibleInterface* Factory(const QString& className, QObject* object) {
+}  // namespace
+
+QAccessibleInterface* TabControlAccessible(const QString& className, QObject* object) {
   if (className != QLatin1String(MultiRowTabControl::staticMetaObject.className())) return nullptr;
   auto* control = qobject_cast<MultiRowTabControl*>(object);
   return control != nullptr ? new TabListAccessible(control) : nullptr;
-}
-
-}  // namespace
-
-void InstallTabControlAccessibility() {
-  static const bool installed = [] {
-    QAccessible::installFactory(&Factory);
-    return true;
-  }();
-  (void)installed;
 }
 
 }  // namespace vaneko::app

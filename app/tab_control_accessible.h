@@ -4,9 +4,14 @@
 // tab's press action selects it as a click does.
 #pragma once
 
+class QAccessibleInterface;
+class QObject;
+class QString;
+
 namespace vaneko::app {
 
-// Registers the accessible interface of MultiRowTabControl with Qt; idempotent.
-void InstallTabControlAccessibility();
+// The accessible interface of a MultiRowTabControl, for the factory InstallWindowAccessibility
+// registers (window_accessible.h); null for any other object.
+QAccessibleInterface* TabControlAccessible(const QString& className, QObject* object);
 
 }  // namespace vaneko::app

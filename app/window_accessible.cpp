@@ -7,6 +7,7 @@
 #include <QWindow>
 #include <vector>
 
+#include "app/tab_control_accessible.h"
 #include "app/tape_window.h"
 #include "app/tform1.h"
 #include "app/tform2.h"
@@ -138,6 +139,7 @@ class DecorationAccessible : public QAccessibleWidget {
 QAccessibleInterface* Factory(const QString& className, QObject* object) {
   auto* widget = qobject_cast<QWidget*>(object);
   if (widget == nullptr) return nullptr;
+  if (QAccessibleInterface* tabs = TabControlAccessible(className, object)) return tabs;
   if (className == QLatin1String(TForm1::staticMetaObject.className()) ||
       className == QLatin1String(TForm2::staticMetaObject.className()) ||
       className == QLatin1String(TapeWindow::staticMetaObject.className()))

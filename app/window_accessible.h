@@ -1,5 +1,5 @@
-// What a screen reader sees of the windows and of the controls Qt's own interfaces describe
-// short of what a person needs:
+// What a screen reader sees of the category tabs (tab_control_accessible.h), of the windows, and
+// of the controls that Qt's own interfaces describe short of what a person needs:
 // - the main window, the circle window and the tape are frames named by their titles (a
 //   scroll area or a plain widget would be a nameless filler);
 // - a unit list names its "DE"/"À" label as the label names the list, and its rows are read
