@@ -5,6 +5,7 @@
 #include <deque>
 #include <numeric>
 #include <optional>
+#include <unordered_map>
 #include <utility>
 
 #include "catalogue/unit_aliases.h"
@@ -128,12 +129,23 @@ struct AliasIndex {
     for (int tab = 0; tab < kCategoryCount; ++tab)
       for (const UnitList list : {UnitList::From, UnitList::To})
         Lines(tab, list).resize(Names(tab, list).size());
+    // Each list's positions by name (the first, where a name stands twice), for the rows.
+    std::array<std::array<std::unordered_map<std::string_view, std::size_t>, 2>, kCategoryCount>
+        positions;
+    for (int tab = 0; tab < kCategoryCount; ++tab)
+      for (const UnitList list : {UnitList::From, UnitList::To}) {
+        const auto names = Names(tab, list);
+        auto& byName = positions[static_cast<std::size_t>(tab)][static_cast<std::size_t>(list)];
+        for (std::size_t position = 0; position < names.size(); ++position)
+          byName.emplace(names[position], position);
+      }
     // Each row once: outside the kitchen tab both lists are the same list of units.
     for (const UnitAliasRow& row : kUnitAliases) {
-      const auto names = Names(row.tab, row.list);
-      const auto at = std::find(names.begin(), names.end(), row.unit);
-      if (at == names.end()) continue;
-      const auto position = static_cast<std::size_t>(at - names.begin());
+      const auto& byName =
+          positions[static_cast<std::size_t>(row.tab)][static_cast<std::size_t>(row.list)];
+      const auto at = byName.find(row.unit);
+      if (at == byName.end()) continue;
+      const std::size_t position = at->second;
       Lines(row.tab, row.list)[position] = Split(row.aliases);
       if (row.tab != kKitchenTab) Lines(row.tab, UnitList::To)[position] = Split(row.aliases);
     }
@@ -144,6 +156,10 @@ struct AliasIndex {
           const int p = static_cast<int>(position);
           const std::string_view symbol =
               list == UnitList::From ? UnitSymbol(tab, p) : ToListSymbol(tab, p);
+          // A symbol in plain ASCII is its own only ASCII form.
+          if (std::all_of(symbol.begin(), symbol.end(),
+                          [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
+            continue;
           for (const AsciiStyle& style : kAsciiStyles) {
             std::string form = AsciiForm(symbol, style);
             if (form.empty() || form == symbol) continue;
@@ -169,6 +185,24 @@ bool IsLetter(char32_t c) {
 }
 
 }  // namespace
+
+char32_t FirstFolded(std::string_view text) {
+  for (std::size_t k = 0; k < text.size(); ++k) {
+    const auto c = static_cast<unsigned char>(text[k]);
+    if (c >= 0x80) {
+      const std::u32string rest = FoldName(text.substr(k));
+      return rest.empty() ? 0 : rest.front();
+    }
+    if (IsBlank(c)) continue;
+    return c >= 'A' && c <= 'Z' ? static_cast<char32_t>(c - 'A' + 'a') : c;
+  }
+  return 0;
+}
+
+bool FoldsToNothing(std::string_view text) {
+  const std::u32string decoded = DecodeUtf8(text);
+  return std::all_of(decoded.begin(), decoded.end(), IsBlank);
+}
 
 std::u32string FoldName(std::string_view text) {
   std::u32string folded;
@@ -278,7 +312,7 @@ std::vector<UnitHit> SearchUnits(std::string_view query) {
       const auto english = from ? FromList(tab, Language::English) : ToList(tab, Language::English);
       for (std::size_t position = 0; position < french.size(); ++position) {
         const int p = static_cast<int>(position);
-        if (tab == kKitchenTab && from && (position == 0 || FoldName(french[position]).empty()))
+        if (tab == kKitchenTab && from && (position == 0 || FoldsToNothing(french[position])))
           continue;  // the food list's heading and separators
         std::vector<std::string_view> texts{french[position], english[position],
                                             from ? UnitSymbol(tab, p) : ToListSymbol(tab, p)};

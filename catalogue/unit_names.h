@@ -17,6 +17,12 @@ namespace vaneko::catalogue {
 // apostrophes as "'", runs of blanks as one blank and no blank at either end. Works on UTF-8
 // without a locale; characters it does not know (°, ^, Greek letters) stay as they are.
 std::u32string FoldName(std::string_view text);
+// The first character of FoldName(text), 0 when it folds to nothing; found without folding the
+// whole text where it starts in ASCII.
+char32_t FirstFolded(std::string_view text);
+
+// Whether `text` folds to nothing: it holds only blanks (a blank line of a list).
+bool FoldsToNothing(std::string_view text);
 
 // A folded name with each word of four letters or more in the singular ("inches" -> "inch",
 // "metres" -> "metre", "feet" -> "foot"), so that a name and its plural compare equal. Applied

@@ -68,7 +68,7 @@ std::vector<NamedLine> ListLines(int tab, catalogue::UnitList list) {
                    from ? catalogue::UnitSymbol(tab, at) : catalogue::ToListSymbol(tab, at)};
     // The food list opens with its heading "En Gramme "; its separators are blank lines.
     const bool kitchenHeading = tab == catalogue::kKitchenTab && from && position == 0;
-    line.matchable = !kitchenHeading && !FoldName(line.french).empty();
+    line.matchable = !kitchenHeading && !catalogue::FoldsToNothing(line.french);
     line.aliases = catalogue::UnitAliases(tab, list, at);
     lines.push_back(line);
   }

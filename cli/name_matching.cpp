@@ -68,6 +68,24 @@ std::vector<int> Closest(const std::u32string& query, std::span<const NamedLine>
   return closest;
 }
 
+// Whether `name` (folded) is `singular` in the singular or plural. Making a singular only drops
+// letters at the ends of words ("feet" becomes "foot"), so the test is skipped where the first
+// letters differ or the lengths cannot match: most names of most lists.
+bool SameSingular(const std::u32string& name, const std::u32string& singular) {
+  if (name.empty() || singular.empty() || name.front() != singular.front()) return false;
+  const auto words = static_cast<std::size_t>(1 + std::count(name.begin(), name.end(), U' '));
+  if (name.size() < singular.size() || name.size() > singular.size() + 2 * words) return false;
+  return SingularName(name) == singular;
+}
+
+// `text` folded, or nothing when its folded form cannot start with `first` and so can match
+// neither the folded query nor its singular (which starts as it does): most texts of most lists
+// are then never folded whole.
+std::u32string FoldedIfStartingWith(std::string_view text, char32_t first) {
+  if (catalogue::FirstFolded(text) != first) return {};
+  return FoldName(text);
+}
+
 LineMatch Decide(const std::vector<int>& found, Fit fit) {
   if (found.size() == 1) return {fit, found.front(), {}};
   return {Fit::kAmbiguous, -1, found};
@@ -96,7 +114,7 @@ LineMatch FindLine(std::string_view text, std::span<const NamedLine> lines,
   if (query.empty()) return {};
   const std::u32string singular = SingularName(query);
 
-  // Each line's texts folded once.
+  // Each line's texts folded once, those that could match.
   struct Folded {
     std::array<std::u32string, 3> own;  // preferred name, other name, symbol
     std::vector<std::u32string> aliases;
@@ -107,9 +125,9 @@ LineMatch FindLine(std::string_view text, std::span<const NamedLine> lines,
     if (!line.matchable) continue;
     for (Text which : {Text::kPreferredName, Text::kOtherName, Text::kSymbol})
       folded[position].own[static_cast<std::size_t>(which)] =
-          FoldName(TextOf(line, which, preferred));
+          FoldedIfStartingWith(TextOf(line, which, preferred), query.front());
     for (const std::string_view alias : line.aliases)
-      folded[position].aliases.push_back(FoldName(alias));
+      folded[position].aliases.push_back(FoldedIfStartingWith(alias, query.front()));
   }
 
   // Exact texts, then folded ones; names before the symbol at each.
@@ -132,8 +150,7 @@ LineMatch FindLine(std::string_view text, std::span<const NamedLine> lines,
     std::vector<int> found;
     for (std::size_t position = 0; position < lines.size(); ++position) {
       const std::u32string& name = folded[position].own[static_cast<std::size_t>(which)];
-      if (!name.empty() && SingularName(name) == singular)
-        found.push_back(static_cast<int>(position));
+      if (SameSingular(name, singular)) found.push_back(static_cast<int>(position));
     }
     if (!found.empty()) return Decide(found, Fit::kDirect);
   }
@@ -146,7 +163,7 @@ LineMatch FindLine(std::string_view text, std::span<const NamedLine> lines,
         const std::u32string& alias = folded[position].aliases[k];
         const bool same = level == 0   ? line.aliases[k] == text
                           : level == 1 ? alias == query
-                                       : SingularName(alias) == singular;
+                                       : SameSingular(alias, singular);
         if (same) {
           found.push_back(static_cast<int>(position));
           break;
@@ -192,7 +209,7 @@ std::vector<int> Suggestions(std::string_view text, std::span<const NamedLine> l
 
 int MatchName(std::string_view text, std::span<const NamedLine> lines,
               catalogue::Language preferred, const LookupContext& context) {
-  if (FoldName(text).empty())
+  if (catalogue::FoldsToNothing(text))
     throw UsageError{"an empty " + std::string(context.kind) + " name" + context.where};
   const LineMatch match = FindLine(text, lines, preferred);
   if (match.fit == Fit::kDirect || match.fit == Fit::kAlias) return match.position;

@@ -21,6 +21,30 @@ std::string_view SymbolOf(int tab, UnitList list, int position) {
   return list == UnitList::From ? UnitSymbol(tab, position) : ToListSymbol(tab, position);
 }
 
+// The quick first character and blank test agree with folding the whole text, for every name,
+// symbol and alias of every list and for texts that start in a blank, an accent or a sign.
+TEST(FoldName, FirstFoldedAndFoldsToNothingAgreeWithTheWholeFold) {
+  std::vector<std::string_view> texts{
+      "",   " ",        "\t \t",      "\xC2\xA0", " \xE2\x80\xAF ", "Éther", " Ångström", "°F",
+      "µm", "  Kelvin", "\xC2\xA0km", "Œuf",      "\xFF broken",    "ß",     "'"};
+  for (int tab = 0; tab < kCategoryCount; ++tab)
+    for (const UnitList list : {UnitList::From, UnitList::To})
+      for (const Language language : {Language::French, Language::English}) {
+        const auto names = Names(tab, list, language);
+        for (std::size_t position = 0; position < names.size(); ++position) {
+          const int p = static_cast<int>(position);
+          texts.push_back(names[position]);
+          texts.push_back(SymbolOf(tab, list, p));
+          for (const std::string_view alias : UnitAliases(tab, list, p)) texts.push_back(alias);
+        }
+      }
+  for (const std::string_view text : texts) {
+    const std::u32string folded = FoldName(text);
+    EXPECT_EQ(FirstFolded(text), folded.empty() ? U'\0' : folded.front()) << text;
+    EXPECT_EQ(FoldsToNothing(text), folded.empty()) << text;
+  }
+}
+
 TEST(UnitAliases, EveryRowNamesAUnitOfItsList) {
   for (const UnitAliasRow& row : kUnitAliases) {
     const auto rowList = row.tab == kKitchenTab ? row.list : UnitList::From;
