@@ -208,8 +208,8 @@ void TForm1::WriteControls() {
   for (const std::string_view caption : captions.Tabs) tabs.append(FromUtf8(caption));
   if (tabs != TabControl1->Captions()) TabControl1->SetCaptions(tabs);
   TabControl1->SetCurrentIndex(converter.TabIndex);
-  Index1->ShowItems(converter.Index1Items, converter.Index1Selected);
-  Index2->ShowItems(converter.Index2Items, converter.Index2Selected);
+  Index1->ShowItems(converter.FromItems, converter.FromSelected);
+  Index2->ShowItems(converter.ToItems, converter.ToSelected);
   ShowUnitDefinitions();
   ShowResultWithUnit();
   ShowSwapKey();

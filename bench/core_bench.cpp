@@ -126,7 +126,7 @@ void BM_KitchenTabRefill(benchmark::State& state) {
   session.ShowTab(5);
   for (auto _ : state) {
     session.TabControl1Change();
-    benchmark::DoNotOptimize(session.converter.Index1Items.data());
+    benchmark::DoNotOptimize(session.converter.FromItems.data());
   }
 }
 BENCHMARK(BM_KitchenTabRefill);

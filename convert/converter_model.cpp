@@ -12,8 +12,8 @@ ConverterModel::ConverterModel() {
   registry::EnsureStandardUnits();
   // The layout's lists: the four French temperature units, nothing selected.
   const auto units = catalogue::FromList(0, catalogue::Language::French);
-  Index1Items.assign(units.begin(), units.end());
-  Index2Items = Index1Items;
+  FromItems.assign(units.begin(), units.end());
+  ToItems = FromItems;
 }
 
 void ConverterModel::DoConvert() {
@@ -26,8 +26,8 @@ void ConverterModel::DoConvert() {
   ConversionValue = NarrowToDouble(typed.value);
 
   if (TabIndex < 0 || TabIndex >= catalogue::kCategoryCount) return;
-  const int i = Index1Selected;
-  const int j = Index2Selected;
+  const int i = FromSelected;
+  const int j = ToSelected;
   if (TabIndex != catalogue::kKitchenTab && i == j) {
     Result = FormatNumber(ApplyExactly(typed, ExactMap{}));
     return;
@@ -50,15 +50,15 @@ void ConverterModel::TabControl1Change() {
       DisplayLanguage != catalogue::Language::English)
     return;
   const auto from = catalogue::FromList(TabIndex, CurrentLanguage());
-  Index1Items.assign(from.begin(), from.end());
+  FromItems.assign(from.begin(), from.end());
   if (TabIndex == catalogue::kKitchenTab) {
     const auto to = catalogue::ToList(TabIndex, CurrentLanguage());
-    Index2Items.assign(to.begin(), to.end());
+    ToItems.assign(to.begin(), to.end());
   } else {
-    Index2Items = Index1Items;
+    ToItems = FromItems;
   }
-  Index1Selected = -1;
-  Index2Selected = -1;
+  FromSelected = -1;
+  ToSelected = -1;
 }
 
 void ConverterModel::SelectTab(int tab) {
@@ -68,25 +68,25 @@ void ConverterModel::SelectTab(int tab) {
 }
 
 void ConverterModel::SelectFrom(int position) {
-  if (position < -1 || position >= static_cast<int>(Index1Items.size())) return;
-  Index1Selected = position;
+  if (position < -1 || position >= static_cast<int>(FromItems.size())) return;
+  FromSelected = position;
   DoConvert();
 }
 
 void ConverterModel::SelectTo(int position) {
-  if (position < -1 || position >= static_cast<int>(Index2Items.size())) return;
-  Index2Selected = position;
+  if (position < -1 || position >= static_cast<int>(ToItems.size())) return;
+  ToSelected = position;
   DoConvert();
 }
 
 void ConverterModel::Swap() {
-  std::swap(Index1Selected, Index2Selected);
+  std::swap(FromSelected, ToSelected);
   if (TabIndex == catalogue::kKitchenTab) {
     // Each selection moves with its list: the food chosen stays chosen, now in Index2.
-    std::swap(Index1Items, Index2Items);
+    std::swap(FromItems, ToItems);
     KitchenReversed = !KitchenReversed;
   }
-  if (Index1Selected >= 0 && Index2Selected >= 0) DoConvert();
+  if (FromSelected >= 0 && ToSelected >= 0) DoConvert();
 }
 
 }  // namespace vaneko::convert

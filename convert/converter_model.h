@@ -18,12 +18,13 @@ class ConverterModel {
   std::string Nombre1;  // the number to convert
   std::string Result;   // the converted number
 
-  // The tab control and the two lists (-1: no selection).
+  // The tab control, and the lines and selection of the from-list Index1 and the to-list
+  // Index2 (-1: no selection).
   int TabIndex = 0;
-  std::vector<std::string_view> Index1Items;
-  std::vector<std::string_view> Index2Items;
-  int Index1Selected = -1;
-  int Index2Selected = -1;
+  std::vector<std::string_view> FromItems;
+  std::vector<std::string_view> ToItems;
+  int FromSelected = -1;
+  int ToSelected = -1;
 
   // Written only by the language keys.
   catalogue::Language DisplayLanguage = catalogue::Language::French;

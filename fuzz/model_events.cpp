@@ -54,9 +54,9 @@ std::string CheckInvariants(const Session& s) {
   if (conv.DisplayLanguage != catalogue::Language::French &&
       conv.DisplayLanguage != catalogue::Language::English)
     return "language out of range";
-  if (conv.Index1Selected < -1 || conv.Index1Selected >= static_cast<int>(conv.Index1Items.size()))
+  if (conv.FromSelected < -1 || conv.FromSelected >= static_cast<int>(conv.FromItems.size()))
     return "from selection out of range";
-  if (conv.Index2Selected < -1 || conv.Index2Selected >= static_cast<int>(conv.Index2Items.size()))
+  if (conv.ToSelected < -1 || conv.ToSelected >= static_cast<int>(conv.ToItems.size()))
     return "to selection out of range";
   using calculator::AccumulatorState;
   if (calc.AccumulatorState != AccumulatorState::kEmpty &&
@@ -126,11 +126,11 @@ std::string PlayOneEvent(Session& session, ByteReader& bytes) {
         break;
       case 6:
         converting = true;
-        conv.SelectFrom(static_cast<int>(bytes.Next() % (conv.Index1Items.size() + 1)) - 1);
+        conv.SelectFrom(static_cast<int>(bytes.Next() % (conv.FromItems.size() + 1)) - 1);
         break;
       case 7:
         converting = true;
-        conv.SelectTo(static_cast<int>(bytes.Next() % (conv.Index2Items.size() + 1)) - 1);
+        conv.SelectTo(static_cast<int>(bytes.Next() % (conv.ToItems.size() + 1)) - 1);
         break;
       case 8:
         session.SelectLanguage(bytes.Next() % 2 ? catalogue::Language::English

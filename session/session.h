@@ -67,8 +67,8 @@ class Session {
   // The tab and the selections (-1: none) as the window shows them, copied in before a handler
   // runs: nothing is refilled or converted.
   void ShowTab(int tab) { converter.TabIndex = tab; }
-  void ShowFrom(int position) { converter.Index1Selected = position; }
-  void ShowTo(int position) { converter.Index2Selected = position; }
+  void ShowFrom(int position) { converter.FromSelected = position; }
+  void ShowTo(int position) { converter.ToSelected = position; }
 
   // Where the calculator's own notice ("Division par 0") is shown: a modal box in the window,
   // the error stream on the command line.

@@ -22,7 +22,7 @@ void Session::PickUnit(int tab, catalogue::UnitList list, int position, catalogu
     if (shownIn != into) {
       // The selection that would land where the unit goes is replaced anyway: dropped first,
       // the turn converts nothing and the choice below converts once.
-      (into == UnitList::From ? converter.Index2Selected : converter.Index1Selected) = -1;
+      (into == UnitList::From ? converter.ToSelected : converter.FromSelected) = -1;
       converter.Swap();
     }
   }

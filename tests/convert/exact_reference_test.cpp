@@ -502,8 +502,8 @@ const char* const kMeasuresPerMillilitre[] = {"1",
 
 std::string Converted(ConverterModel& model, const char* typed, int i, int j) {
   model.Nombre1 = typed;
-  model.Index1Selected = i;
-  model.Index2Selected = j;
+  model.FromSelected = i;
+  model.ToSelected = j;
   try {
     model.DoConvert();
   } catch (const std::exception& e) {
@@ -550,7 +550,7 @@ TEST_P(EveryPairIsExactlyRounded, AtEveryValue) {
   const int count = static_cast<int>(sizes.size());
   ConverterModel model;
   model.SelectTab(t.tab);
-  ASSERT_EQ(model.Index1Items.size(), sizes.size());
+  ASSERT_EQ(model.FromItems.size(), sizes.size());
   Mismatches mismatches;
   for (const Typed& value : kValues) {
     const Rational x = Exact(value.text);
@@ -599,7 +599,7 @@ TEST_P(EveryMappedPairIsExactlyRounded, AtEveryValue) {
   const MappedTab& t = GetParam();
   ConverterModel model;
   model.SelectTab(t.tab);
-  ASSERT_EQ(model.Index1Items.size(), static_cast<std::size_t>(t.units));
+  ASSERT_EQ(model.FromItems.size(), static_cast<std::size_t>(t.units));
   Mismatches mismatches;
   for (const Typed& value : kValues) {
     const Rational x = Exact(value.text);
@@ -693,11 +693,11 @@ TEST(BeyondTheDoubleRange, ATypedValueBeyondItIsAnOverflow) {
 TEST(KitchenMeasures, EveryFoodInEveryMeasureIsExactlyRounded) {
   ConverterModel model;
   model.SelectTab(5);
-  ASSERT_EQ(model.Index1Items.size(), static_cast<std::size_t>(kFoodLines));
-  ASSERT_EQ(model.Index2Items.size(), std::size(kMeasuresPerMillilitre));
+  ASSERT_EQ(model.FromItems.size(), static_cast<std::size_t>(kFoodLines));
+  ASSERT_EQ(model.ToItems.size(), std::size(kMeasuresPerMillilitre));
   Mismatches mismatches;
   for (const Food& food : kFoods) {
-    EXPECT_EQ(model.Index1Items[static_cast<std::size_t>(food.position)], food.name);
+    EXPECT_EQ(model.FromItems[static_cast<std::size_t>(food.position)], food.name);
     const Rational perGram = Exact(food.millilitresPerGram);
     for (const Typed& value : kValues) {
       const Rational x = Exact(value.text);

@@ -65,7 +65,7 @@ TEST(FactorCategories, FoodsAreExactlyTheFoodLinesOfTheList) {
 std::string Converted(ConverterModel& model, int tab, int from, int to, const char* number) {
   model.SelectTab(tab);
   model.Nombre1 = number;
-  model.Index1Selected = from;
+  model.FromSelected = from;
   model.SelectTo(to);
   return model.Result;
 }
@@ -97,7 +97,7 @@ TEST(FactorCategoriesModel, ZeroInAReciprocalFuelPairKeepsTheResult) {
   model.Result = "12,5";
   model.SelectTab(kFuelTab);
   model.Nombre1 = "";
-  model.Index1Selected = 0;
+  model.FromSelected = 0;
   try {
     model.SelectTo(1);
     ADD_FAILURE() << "no fault";

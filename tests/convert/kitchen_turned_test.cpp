@@ -109,11 +109,11 @@ TEST_F(SwapKey, TurnsTheKitchenListsAndBack) {
   const auto measures = catalogue::ToList(kKitchenTab, catalogue::Language::French);
   model.Swap();
   EXPECT_TRUE(model.KitchenReversed);
-  ASSERT_EQ(model.Index1Items.size(), measures.size());
-  ASSERT_EQ(model.Index2Items.size(), foods.size());
-  EXPECT_EQ(model.Index1Items[kTasse], "Tasse");
-  EXPECT_EQ(model.Index2Items[0], "En Gramme ");
-  EXPECT_EQ(model.Index2Items[kFlour], "Farine blé blanche tout usage");
+  ASSERT_EQ(model.FromItems.size(), measures.size());
+  ASSERT_EQ(model.ToItems.size(), foods.size());
+  EXPECT_EQ(model.FromItems[kTasse], "Tasse");
+  EXPECT_EQ(model.ToItems[0], "En Gramme ");
+  EXPECT_EQ(model.ToItems[kFlour], "Farine blé blanche tout usage");
 
   model.Nombre1 = "1";
   model.SelectFrom(kTasse);
@@ -130,9 +130,9 @@ TEST_F(SwapKey, TurnsTheKitchenListsAndBack) {
   model.SelectTo(kFlour);
   model.Swap();
   EXPECT_FALSE(model.KitchenReversed);
-  EXPECT_EQ(model.Index1Items.size(), foods.size());
-  EXPECT_EQ(model.Index1Selected, kFlour);
-  EXPECT_EQ(model.Index2Selected, kTasse);
+  EXPECT_EQ(model.FromItems.size(), foods.size());
+  EXPECT_EQ(model.FromSelected, kFlour);
+  EXPECT_EQ(model.ToSelected, kTasse);
   // 1.89 × 0.00422675283773037 = 0.007988562863310399...
   EXPECT_EQ(model.Result, "0,0079885628633104");
 }
@@ -144,8 +144,8 @@ TEST_F(SwapKey, ChangingTabTurnsTheKitchenBack) {
   EXPECT_FALSE(model.KitchenReversed);
   model.SelectTab(kKitchenTab);
   EXPECT_FALSE(model.KitchenReversed);
-  EXPECT_EQ(model.Index1Items[0], "En Gramme ");
-  EXPECT_EQ(model.Index2Items.size(), static_cast<std::size_t>(kMeasures));
+  EXPECT_EQ(model.FromItems[0], "En Gramme ");
+  EXPECT_EQ(model.ToItems.size(), static_cast<std::size_t>(kMeasures));
 }
 
 struct SwapCase {
@@ -170,8 +170,8 @@ TEST_P(SwapElsewhere, ConvertsTheOppositePair) {
   EXPECT_EQ(model.Result, c.before);
   model.Swap();
   EXPECT_FALSE(model.KitchenReversed);
-  EXPECT_EQ(model.Index1Selected, c.to);
-  EXPECT_EQ(model.Index2Selected, c.from);
+  EXPECT_EQ(model.FromSelected, c.to);
+  EXPECT_EQ(model.ToSelected, c.from);
   EXPECT_EQ(model.Result, c.after);
   model.Swap();
   EXPECT_EQ(model.Result, c.before);
@@ -190,10 +190,10 @@ TEST_F(SwapKey, OneSelectionMovesWithoutConverting) {
   model.SelectTab(1);
   model.Nombre1 = "1";
   model.Result = "42";
-  model.Index1Selected = 3;
+  model.FromSelected = 3;
   model.Swap();
-  EXPECT_EQ(model.Index1Selected, -1);
-  EXPECT_EQ(model.Index2Selected, 3);
+  EXPECT_EQ(model.FromSelected, -1);
+  EXPECT_EQ(model.ToSelected, 3);
   EXPECT_EQ(model.Result, "42");
   EXPECT_EQ(model.Nombre1, "1");
 }
@@ -205,8 +205,8 @@ TEST_F(SwapKey, UnreadableNumberStillSwaps) {
   model.SelectTo(13);
   model.Nombre1 = "1.5";
   EXPECT_THROW(model.Swap(), std::exception);
-  EXPECT_EQ(model.Index1Selected, 13);
-  EXPECT_EQ(model.Index2Selected, 0);
+  EXPECT_EQ(model.FromSelected, 13);
+  EXPECT_EQ(model.ToSelected, 0);
   EXPECT_EQ(model.Result, "2,54");
 }
 

@@ -25,7 +25,7 @@ struct Conversion {
 std::string ConvertOnce(ConverterModel& model, const Conversion& c) {
   model.SelectTab(c.tab);
   model.Nombre1 = c.number;
-  model.Index1Selected = c.from;
+  model.FromSelected = c.from;
   model.SelectTo(c.to);
   return model.Result;
 }
@@ -100,11 +100,11 @@ template <std::size_t N>
 void ExpectEveryPairIsTheRatioOfSizes(int tab, const std::array<long double, N>& sizes) {
   ConverterModel model;
   model.SelectTab(tab);
-  ASSERT_EQ(model.Index1Items.size(), N);
+  ASSERT_EQ(model.FromItems.size(), N);
   for (int i = 0; i < static_cast<int>(N); ++i) {
     for (int j = 0; j < static_cast<int>(N); ++j) {
       model.Nombre1 = "1";
-      model.Index1Selected = i;
+      model.FromSelected = i;
       model.SelectTo(j);
       const long double expected = sizes[i] / sizes[j];
       const long double shown = ReadNumber(model.Result);
@@ -135,7 +135,7 @@ TEST(DoConvert, FillsEmptyFieldsWithZeroAndMarksFreshEntry) {
 
 TEST(DoConvert, AnEmptyNumberConvertsZero) {
   ConverterModel model;
-  model.Index1Selected = 0;
+  model.FromSelected = 0;
   model.SelectTo(1);  // Celsius to Fahrenheit
   EXPECT_EQ(model.Nombre1, "0");
   EXPECT_EQ(model.Result, "32");
@@ -161,7 +161,7 @@ class DoConvertFails : public ::testing::TestWithParam<Failure> {};
 TEST_P(DoConvertFails, LeavesTheResultAndTheValueAlone) {
   ConverterModel model;
   model.Nombre1 = "3";
-  model.Index1Selected = 0;
+  model.FromSelected = 0;
   model.SelectTo(1);
   ASSERT_EQ(model.Result, "37,4");
   model.Nombre1 = GetParam().number;
@@ -188,30 +188,30 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(TabControl1Change, RefillsBothListsWithoutConvertingOrSelecting) {
   ConverterModel model;
   model.Nombre1 = "1";
-  model.Index1Selected = 0;
+  model.FromSelected = 0;
   model.SelectTo(1);
   const std::string shown = model.Result;
   model.SelectTab(4);
-  ASSERT_EQ(model.Index1Items.size(), 30u);
-  EXPECT_EQ(model.Index1Items.front(), "Centimètre Cube");
-  EXPECT_EQ(model.Index1Items.back(), "Cuillère à thé Metrique");
-  EXPECT_EQ(model.Index2Items, model.Index1Items);
-  EXPECT_EQ(model.Index1Selected, -1);
-  EXPECT_EQ(model.Index2Selected, -1);
+  ASSERT_EQ(model.FromItems.size(), 30u);
+  EXPECT_EQ(model.FromItems.front(), "Centimètre Cube");
+  EXPECT_EQ(model.FromItems.back(), "Cuillère à thé Metrique");
+  EXPECT_EQ(model.ToItems, model.FromItems);
+  EXPECT_EQ(model.FromSelected, -1);
+  EXPECT_EQ(model.ToSelected, -1);
   EXPECT_EQ(model.Result, shown);
   model.DisplayLanguage = catalogue::Language::English;
   model.TabControl1Change();
-  EXPECT_EQ(model.Index1Items.front(), "Cubic Centimetre");
-  EXPECT_EQ(model.Index1Items.back(), "Teaspoon Metric");
+  EXPECT_EQ(model.FromItems.front(), "Cubic Centimetre");
+  EXPECT_EQ(model.FromItems.back(), "Teaspoon Metric");
 }
 
 TEST(TabControl1Change, KitchenTabHasItsOwnToList) {
   ConverterModel model;
   model.SelectTab(5);
-  ASSERT_EQ(model.Index1Items.size(), 283u);
-  EXPECT_EQ(model.Index1Items[0], "En Gramme ");
-  EXPECT_EQ(model.Index1Items[1], " ");
-  EXPECT_EQ(model.Index2Items.size(), 6u);
+  ASSERT_EQ(model.FromItems.size(), 283u);
+  EXPECT_EQ(model.FromItems[0], "En Gramme ");
+  EXPECT_EQ(model.FromItems[1], " ");
+  EXPECT_EQ(model.ToItems.size(), 6u);
 }
 
 TEST(TabControl1Change, AnUnknownLanguageOrTabChangesNothing) {
@@ -219,23 +219,23 @@ TEST(TabControl1Change, AnUnknownLanguageOrTabChangesNothing) {
   model.DisplayLanguage = static_cast<catalogue::Language>(7);
   model.TabIndex = 3;
   model.TabControl1Change();
-  EXPECT_EQ(model.Index1Items.front(), "Celcius");
+  EXPECT_EQ(model.FromItems.front(), "Celcius");
   model.DisplayLanguage = catalogue::Language::French;
   model.TabIndex = 18;
   model.TabControl1Change();
-  EXPECT_EQ(model.Index1Items.front(), "Celcius");
+  EXPECT_EQ(model.FromItems.front(), "Celcius");
 }
 
 TEST(StartUp, TheListsHoldTheFrenchTemperaturesWithNothingSelected) {
   ConverterModel model;
   const std::vector<std::string_view> expected = {"Celcius", "Fahrenheit", "Kelvin", "Rankine"};
-  EXPECT_EQ(model.Index1Items, expected);
-  EXPECT_EQ(model.Index2Items, expected);
-  EXPECT_EQ(model.Index1Selected, -1);
+  EXPECT_EQ(model.FromItems, expected);
+  EXPECT_EQ(model.ToItems, expected);
+  EXPECT_EQ(model.FromSelected, -1);
   EXPECT_EQ(model.TabIndex, 0);
   // A click in a list converts temperatures before any tab was clicked.
   model.Nombre1 = "0";
-  model.Index1Selected = 0;
+  model.FromSelected = 0;
   model.SelectTo(2);
   EXPECT_EQ(model.Result, "273,15");
 }

@@ -25,9 +25,8 @@ void PrintTo(const TemperatureCase& c, std::ostream* out) {
 }
 
 int PositionOf(const ConverterModel& model, const std::string& name) {
-  const auto found = std::find(model.Index1Items.begin(), model.Index1Items.end(), name);
-  return found == model.Index1Items.end() ? -1
-                                          : static_cast<int>(found - model.Index1Items.begin());
+  const auto found = std::find(model.FromItems.begin(), model.FromItems.end(), name);
+  return found == model.FromItems.end() ? -1 : static_cast<int>(found - model.FromItems.begin());
 }
 
 class TemperatureTable : public ::testing::TestWithParam<TemperatureCase> {};
@@ -41,8 +40,8 @@ TEST_P(TemperatureTable, ShowsTheExactlyRoundedResult) {
   ASSERT_GE(from, 0) << c.from;
   ASSERT_GE(to, 0) << c.to;
   model.Nombre1 = c.typed;
-  model.Index1Selected = from;
-  model.Index2Selected = to;
+  model.FromSelected = from;
+  model.ToSelected = to;
   model.DoConvert();
   EXPECT_EQ(model.Result, c.shown);
 }

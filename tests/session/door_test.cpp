@@ -45,8 +45,8 @@ TEST_P(ConverterDoor, ConvertsOnAClickOnly) {
   }
   if (c.swap) session.Swap();
   EXPECT_EQ(session.Text(Field::Result), c.result);
-  EXPECT_EQ(session.converter.Index1Selected, c.from);
-  EXPECT_EQ(session.converter.Index2Selected, c.to);
+  EXPECT_EQ(session.converter.FromSelected, c.from);
+  EXPECT_EQ(session.converter.ToSelected, c.to);
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -59,12 +59,12 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(ConverterDoor, ShownTabRefillsNothing) {
   Session session;
   session.SelectTab(kDistanceTab);
-  const std::vector<std::string_view> distance = session.converter.Index1Items;
+  const std::vector<std::string_view> distance = session.converter.FromItems;
   session.ShowTab(2);
   EXPECT_EQ(session.converter.TabIndex, 2);
-  EXPECT_EQ(session.converter.Index1Items, distance);
+  EXPECT_EQ(session.converter.FromItems, distance);
   session.TabControl1Change();
-  EXPECT_NE(session.converter.Index1Items, distance);
+  EXPECT_NE(session.converter.FromItems, distance);
 }
 
 // Presses keys by caption.

@@ -15,13 +15,13 @@ TEST_P(LanguageTurnsTheKitchenBack, FoodsFirstAgain) {
   converter.SelectTab(catalogue::kKitchenTab);
   converter.Swap();
   ASSERT_TRUE(converter.KitchenReversed);
-  ASSERT_EQ(converter.Index1Items.size(), 6u);
+  ASSERT_EQ(converter.FromItems.size(), 6u);
   session.SelectLanguage(GetParam());
   EXPECT_FALSE(converter.KitchenReversed);
   EXPECT_EQ(converter.TabIndex, catalogue::kKitchenTab);
-  ASSERT_EQ(converter.Index1Items.size(), 283u);
-  EXPECT_EQ(converter.Index1Items.front(), "En Gramme ");
-  EXPECT_EQ(converter.Index2Items.size(), 6u);
+  ASSERT_EQ(converter.FromItems.size(), 283u);
+  EXPECT_EQ(converter.FromItems.front(), "En Gramme ");
+  EXPECT_EQ(converter.ToItems.size(), 6u);
   // And grams of butter go to millilitres again: 100 g × 1.04 mL/g.
   converter.Nombre1 = "100";
   converter.SelectFrom(24);

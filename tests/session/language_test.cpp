@@ -20,10 +20,10 @@ TEST(Language, EnglishKeepsTheTabAndRefillsTheLists) {
   EXPECT_EQ(session.captions.Tabs[17], "Angles");
   EXPECT_EQ(session.converter.TabIndex, 6);
   EXPECT_EQ(session.converter.DisplayLanguage, catalogue::Language::English);
-  ASSERT_EQ(session.converter.Index1Items.size(), 26u);
-  EXPECT_EQ(session.converter.Index1Items.front(), "Atmosphere");
-  EXPECT_EQ(session.converter.Index1Items.back(), "Torr");
-  EXPECT_EQ(session.converter.Index2Items, session.converter.Index1Items);
+  ASSERT_EQ(session.converter.FromItems.size(), 26u);
+  EXPECT_EQ(session.converter.FromItems.front(), "Atmosphere");
+  EXPECT_EQ(session.converter.FromItems.back(), "Torr");
+  EXPECT_EQ(session.converter.ToItems, session.converter.FromItems);
 }
 
 struct CaptionCase {
@@ -63,7 +63,7 @@ TEST(Language, FrenchRightAfterStartUpOnlyTurnsDEIntoDe) {
   session.SelectLanguage(catalogue::Language::French);
   EXPECT_EQ(session.captions.Label4, "De");
   EXPECT_EQ(session.captions.Tabs[0], "Température");
-  EXPECT_EQ(session.converter.Index1Items.front(), "Celcius");
+  EXPECT_EQ(session.converter.FromItems.front(), "Celcius");
 }
 
 TEST(Language, ClearsTheSelectionsAndLeavesTheFieldsAlone) {
@@ -73,8 +73,8 @@ TEST(Language, ClearsTheSelectionsAndLeavesTheFieldsAlone) {
   session.converter.SelectTo(1);
   ASSERT_EQ(session.converter.Result, "33,8");
   session.SelectLanguage(catalogue::Language::English);
-  EXPECT_EQ(session.converter.Index1Selected, -1);
-  EXPECT_EQ(session.converter.Index2Selected, -1);
+  EXPECT_EQ(session.converter.FromSelected, -1);
+  EXPECT_EQ(session.converter.ToSelected, -1);
   EXPECT_EQ(session.converter.Result, "33,8");
   EXPECT_EQ(session.converter.Nombre1, "1");
 }
@@ -82,10 +82,10 @@ TEST(Language, ClearsTheSelectionsAndLeavesTheFieldsAlone) {
 TEST(Language, KitchenListsAreTheSameInBothLanguages) {
   Session session;
   session.converter.SelectTab(5);
-  const auto french = session.converter.Index2Items;
+  const auto french = session.converter.ToItems;
   session.SelectLanguage(catalogue::Language::English);
-  EXPECT_EQ(session.converter.Index2Items, french);
-  EXPECT_EQ(session.converter.Index1Items.size(), 283u);
+  EXPECT_EQ(session.converter.ToItems, french);
+  EXPECT_EQ(session.converter.FromItems.size(), 283u);
 }
 
 }  // namespace

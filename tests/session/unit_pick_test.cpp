@@ -56,10 +56,10 @@ TEST_P(PickUnit, SelectsTheTabAndTheRowAndConverts) {
   session.SelectLanguage(test.language);
   converter.SelectTab(test.startTab);
   if (!test.from.empty()) {
-    const auto& items = converter.Index1Items;
+    const auto& items = converter.FromItems;
     const auto at = std::find(items.begin(), items.end(), test.from);
     ASSERT_NE(at, items.end()) << test.from;
-    converter.Index1Selected = static_cast<int>(at - items.begin());
+    converter.FromSelected = static_cast<int>(at - items.begin());
   }
   converter.Nombre1 = test.number;
   for (const Pick& pick : test.picks) {
@@ -67,8 +67,8 @@ TEST_P(PickUnit, SelectsTheTabAndTheRowAndConverts) {
     session.PickUnit(hit.tab, hit.list, hit.position, pick.into);
   }
   EXPECT_EQ(converter.TabIndex, test.tab);
-  EXPECT_EQ(Selected(converter.Index1Items, converter.Index1Selected), test.index1);
-  EXPECT_EQ(Selected(converter.Index2Items, converter.Index2Selected), test.index2);
+  EXPECT_EQ(Selected(converter.FromItems, converter.FromSelected), test.index1);
+  EXPECT_EQ(Selected(converter.ToItems, converter.ToSelected), test.index2);
   EXPECT_EQ(converter.Result, test.result);
   EXPECT_TRUE(converter.NumberFreshEntry);  // converted: the next key starts a new number
 }
@@ -100,9 +100,8 @@ struct KitchenState {
 };
 
 KitchenState StateOf(const convert::ConverterModel& converter) {
-  return {converter.TabIndex,    converter.KitchenReversed, converter.Index1Items,
-          converter.Index2Items, converter.Index1Selected,  converter.Index2Selected,
-          converter.Result};
+  return {converter.TabIndex,     converter.KitchenReversed, converter.FromItems, converter.ToItems,
+          converter.FromSelected, converter.ToSelected,      converter.Result};
 }
 
 int FoodRow(std::string_view food) {
@@ -129,20 +128,20 @@ TEST(PickUnitKitchen, AMeasureIntoTheFromListTurnsTheTabAsTheSwapKeyDoes) {
   found.PickUnit(catalogue::kKitchenTab, UnitList::To, kCup, UnitList::From);
 
   EXPECT_TRUE(found.converter.KitchenReversed);
-  EXPECT_EQ(Selected(found.converter.Index1Items, found.converter.Index1Selected), "Tasse");
-  EXPECT_EQ(Selected(found.converter.Index2Items, found.converter.Index2Selected), "Beurre");
+  EXPECT_EQ(Selected(found.converter.FromItems, found.converter.FromSelected), "Tasse");
+  EXPECT_EQ(Selected(found.converter.ToItems, found.converter.ToSelected), "Beurre");
   EXPECT_EQ(StateOf(found.converter), StateOf(byHand.converter));
 
   // A food into the to-list now, its own side: no turn; then a food into the from-list turns
   // the tab back, the measure chosen moving with its list.
   found.PickUnit(catalogue::kKitchenTab, UnitList::From, butter + 1, UnitList::To);
   EXPECT_TRUE(found.converter.KitchenReversed);
-  EXPECT_EQ(found.converter.Index2Selected, butter + 1);
+  EXPECT_EQ(found.converter.ToSelected, butter + 1);
   found.PickUnit(catalogue::kKitchenTab, UnitList::From, butter, UnitList::From);
   EXPECT_FALSE(found.converter.KitchenReversed);
-  EXPECT_EQ(found.converter.Index1Selected, butter);
-  EXPECT_EQ(found.converter.Index2Selected, kCup);
-  EXPECT_EQ(found.converter.Index1Items.size(), catalogue::FoodRows().size());
+  EXPECT_EQ(found.converter.FromSelected, butter);
+  EXPECT_EQ(found.converter.ToSelected, kCup);
+  EXPECT_EQ(found.converter.FromItems.size(), catalogue::FoodRows().size());
   // 100 g of butter, 1.04 mL a gram, in cups: the same as by the lists themselves.
   Session lists;
   lists.converter.Nombre1 = "100";
@@ -184,7 +183,7 @@ TEST(PickUnit, AFailedConversionKeepsTheChoice) {
   const catalogue::UnitHit hit = FirstHit("psi");
   EXPECT_ANY_THROW(session.PickUnit(hit.tab, hit.list, hit.position, UnitList::From));
   EXPECT_EQ(session.converter.TabIndex, hit.tab);
-  EXPECT_EQ(session.converter.Index1Selected, hit.position);
+  EXPECT_EQ(session.converter.FromSelected, hit.position);
 }
 
 }  // namespace
