@@ -28,43 +28,34 @@ fail() {
   ((failures++))
 }
 
-# has WORDS... -- CANDIDATE...: every candidate is offered.
-has() {
+# check MODE WORDS... -- CANDIDATE...: what completing WORDS offers, against the candidates:
+# MODE "has", every candidate is offered; "lacks", none is; "exactly", these and no other.
+check() {
+  local mode="$1"
+  shift
   local -a line=()
   while [[ "$1" != "--" ]]; do line+=("$1"); shift; done
   shift
-  local got candidate
-  got="$(offers "${line[@]}")"
-  ((cases++))
-  for candidate in "$@"; do
-    grep -qxF -- "$candidate" <<<"$got" || fail "[${line[*]}] does not offer [$candidate]; offers: $(head -c 300 <<<"$got" | tr '\n' ' ')"
-  done
-}
-
-# lacks WORDS... -- CANDIDATE...: no candidate is offered.
-lacks() {
-  local -a line=()
-  while [[ "$1" != "--" ]]; do line+=("$1"); shift; done
-  shift
-  local got candidate
-  got="$(offers "${line[@]}")"
-  ((cases++))
-  for candidate in "$@"; do
-    grep -qxF -- "$candidate" <<<"$got" && fail "[${line[*]}] offers [$candidate]"
-  done
-}
-
-# exactly WORDS... -- CANDIDATE...: these candidates and no other.
-exactly() {
-  local -a line=()
-  while [[ "$1" != "--" ]]; do line+=("$1"); shift; done
-  shift
-  local got want
+  local got want candidate
   got="$(offers "${line[@]}" | sort)"
-  want="$(printf '%s\n' "$@" | sort)"
   ((cases++))
-  [[ "$got" == "$want" ]] || fail "[${line[*]}] offers [$(tr '\n' ' ' <<<"$got")], not [$(tr '\n' ' ' <<<"$want")]"
+  case "$mode" in
+    has)
+      for candidate in "$@"; do
+        grep -qxF -- "$candidate" <<<"$got" || fail "[${line[*]}] does not offer [$candidate]; offers: $(head -c 300 <<<"$got" | tr '\n' ' ')"
+      done ;;
+    lacks)
+      for candidate in "$@"; do
+        grep -qxF -- "$candidate" <<<"$got" && fail "[${line[*]}] offers [$candidate]"
+      done ;;
+    exactly)
+      want="$(printf '%s\n' "$@" | sort)"
+      [[ "$got" == "$want" ]] || fail "[${line[*]}] offers [$(tr '\n' ' ' <<<"$got")], not [$(tr '\n' ' ' <<<"$want")]" ;;
+  esac
 }
+has() { check has "$@"; }
+lacks() { check lacks "$@"; }
+exactly() { check exactly "$@"; }
 
 # Commands.
 exactly "" -- categories units convert keys calc
