@@ -4,6 +4,7 @@
 # the "English" key is clicked. The whole screen is saved to OUT (PNG), or with WINDOW_ONLY=1
 # the window's client area alone.
 #   tools/screenshots.sh SIZE SCALE LANGUAGE OUT [BUILD_DIR]
+# It needs openbox (apt-get install openbox), which the build and the tests do not.
 #   tools/screenshots.sh 1600x900 1 fr assets/screenshots/vaneko-fr.png
 set -euo pipefail
 size="$1" scale="$2" language="$3" out="$4" build="${5:-build/release}"
