@@ -12,6 +12,7 @@
 #include "app/caption_contrast.h"
 #include "app/form1_layout.h"
 #include "app/tform1.h"
+#include "app/utf8_qstring.h"
 #include "calculator/key_table.h"
 
 namespace vaneko::app {
@@ -25,10 +26,6 @@ inline constexpr QRgb kAqua = 0x00FFFF;
 inline constexpr QRgb kFuchsia = 0xFF00FF;
 inline constexpr QRgb kMenuText = 0x000000;
 inline constexpr QRgb kDesktopBackground = 0x004E98;
-
-QString FromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 void PlaceOnPanel(QWidget* control, const Place& place) {
   control->move(place.left, place.top);

@@ -10,8 +10,7 @@ void QtTexts::SpeakIn(catalogue::Language language) {
   if (language_ == language) return;
   language_ = language;
   translator_.reset();
-  loaded_ = language == catalogue::Language::English;
-  if (loaded_) return;
+  if (language == catalogue::Language::English) return;
   auto translator = std::make_unique<QTranslator>();
   // qtbase_fr.qm, from the system's Qt translations (Debian's qt6-translations-l10n).
   if (!translator->load(QLocale(QLocale::French, QLocale::France), QStringLiteral("qtbase"),
@@ -19,7 +18,6 @@ void QtTexts::SpeakIn(catalogue::Language language) {
     return;  // Qt's texts stay in English, as they are without a translation
   QCoreApplication::installTranslator(translator.get());
   translator_ = std::move(translator);
-  loaded_ = true;
 }
 
 }  // namespace vaneko::app

@@ -15,13 +15,10 @@ class QtTexts {
  public:
   // Makes every text Qt builds from now on speak `language`; loaded once per change.
   void SpeakIn(catalogue::Language language);
-  // Whether Qt's translation for the current language was found (always true for English).
-  bool Loaded() const { return loaded_; }
 
  private:
   std::optional<catalogue::Language> language_;
   std::unique_ptr<QTranslator> translator_;  // removes itself from the application when freed
-  bool loaded_ = false;
 };
 
 }  // namespace vaneko::app

@@ -12,14 +12,11 @@
 
 #include "app/form1_layout.h"
 #include "app/tform1.h"
+#include "app/utf8_qstring.h"
 
 namespace vaneko::app {
 
 namespace {
-
-QString FromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The key on the calculator panel that opens the tape: in the empty corner right of the memory
 // field, below the formula keys, where nothing of the panel is drawn.

@@ -16,6 +16,7 @@
 #include "app/keyboard_habits.h"
 #include "app/multi_row_tab_control.h"
 #include "app/unit_list_box.h"
+#include "app/utf8_qstring.h"
 #include "app/window_accessible.h"
 #include "app/work_area_fit.h"
 #include "core/errors.h"
@@ -29,10 +30,6 @@ static void RegisterResources() {
 namespace vaneko::app {
 
 namespace {
-
-QString FromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // A label sizes itself to its caption, as wide as the text and as high as the layout says.
 void SetLabelCaption(QLabel* label, std::string_view caption) {

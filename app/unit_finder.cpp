@@ -12,6 +12,7 @@
 
 #include "app/tform1.h"
 #include "app/unit_list_box.h"
+#include "app/utf8_qstring.h"
 
 namespace vaneko::app {
 
@@ -24,10 +25,6 @@ constexpr int kPositionRole = Qt::UserRole + 2;
 
 // The finder's size at most: as wide as both lists, about fifteen units high.
 constexpr int kMostHeight = 260;
-
-QString FromUtf8(std::string_view text) {
-  return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 struct FinderTexts {
   const char* title;

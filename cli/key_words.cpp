@@ -68,32 +68,6 @@ constexpr std::string_view kOperatorCaptions[] = {"+",   "-",     "*",        "/
 constexpr std::size_t kLongestSuggested = 64;
 constexpr std::size_t kMostSuggestions = 6;
 
-std::string EncodeUtf8(char32_t code) {
-  std::string out;
-  if (code < 0x80) {
-    out += static_cast<char>(code);
-  } else if (code < 0x800) {
-    out += static_cast<char>(0xC0 | (code >> 6));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  } else if (code < 0x10000) {
-    out += static_cast<char>(0xE0 | (code >> 12));
-    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  } else {
-    out += static_cast<char>(0xF0 | (code >> 18));
-    out += static_cast<char>(0x80 | ((code >> 12) & 0x3F));
-    out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
-    out += static_cast<char>(0x80 | (code & 0x3F));
-  }
-  return out;
-}
-
-std::string EncodeUtf8(std::u32string_view text) {
-  std::string out;
-  for (const char32_t code : text) out += EncodeUtf8(code);
-  return out;
-}
-
 bool IsBlank(char32_t code) {
   return code == U' ' || code == U'\t';
 }

@@ -27,4 +27,8 @@ constexpr std::size_t SequenceLength(unsigned char lead) {
 // key filter refuses it like any other unexpected character.
 std::u32string DecodeUtf8(std::string_view text);
 
+// A code point, and code points, written in UTF-8.
+std::string EncodeUtf8(char32_t code);
+std::string EncodeUtf8(std::u32string_view text);
+
 }  // namespace vaneko
