@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   cmake ninja-build g++ pkg-config
   qt6-base-dev qt6-base-private-dev qt6-translations-l10n libjpeg-dev libboost-dev libgtest-dev libgmock-dev libbenchmark-dev
-  fonts-liberation xvfb xauth xdotool imagemagick
+  fonts-liberation xvfb xauth xdotool x11-utils imagemagick
   clang-14 libclang-rt-14-dev
   help2man lintian appstream desktop-file-utils dpkg-dev fakeroot file
   g++-mingw-w64-x86-64-posix googletest wine wine64
