@@ -216,6 +216,16 @@ std::string Words(const std::vector<std::string>& words, std::size_t first, std:
   return text;
 }
 
+// Whether `text` is a category's index or caption.
+bool NamesCategory(const std::string& text, catalogue::Language language) {
+  try {
+    FindCategory(text, language);
+    return true;
+  } catch (const UsageError&) {
+    return false;
+  }
+}
+
 }  // namespace
 
 bool LooksLikeNumber(std::string_view text) {
@@ -284,7 +294,15 @@ int RunConvert(const Args& args, const Options& options, Streams io) {
       return kExitError;
     }
     const auto fits = Fits(positional[0], positional[1], language);
-    if (fits.empty()) throw NoCategory(positional[0], positional[1], language);
+    if (fits.empty()) {
+      // "convert Vitesse mph km/h": the category's form with an argument left out, not a
+      // unit named "Vitesse".
+      if (NamesCategory(positional[0], language))
+        throw UsageError{QuotedText(positional[0]) +
+                         " is a category: convert CATEGORY FROM TO NUMBER takes 4 arguments, "
+                         "here 3"};
+      throw NoCategory(positional[0], positional[1], language);
+    }
     const int code =
         ConvertWithoutCategory(fits, positional[0], positional[1], number, language, options, io);
     if (code == kExitError) HintDecimalComma(positional[2], options, io.err);

@@ -164,6 +164,17 @@ INSTANTIATE_TEST_SUITE_P(
         CommandCase{{"5 xyzzy in m"}, 2, "", "no unit 'xyzzy' in any category"},
         CommandCase{{"convert", "xyzzy", "m", "1"}, 2, "", "no unit 'xyzzy' in any category"},
         CommandCase{{"1", "mph"}, 2, "", "say NUMBER FROM [to|in] TO"},
+        // the category's form with the number or a unit left out: said so, not "no unit"
+        CommandCase{{"convert", "Vitesse", "mph", "km/h"},
+                    2,
+                    "",
+                    "vaneko-cli: 'Vitesse' is a category: convert CATEGORY FROM TO NUMBER takes 4 "
+                    "arguments, here 3\n"},
+        CommandCase{{"convert", "--lang", "en", "speed", "mph", "1"},
+                    2,
+                    "",
+                    "'speed' is a category: convert CATEGORY FROM TO NUMBER takes 4"},
+        CommandCase{{"convert", "13", "1", "2"}, 2, "", "'13' is a category"},
         CommandCase{{"convert", "--swap", "mph", "kmh", "1"}, 2, "", "--swap needs the category"}));
 
 // Suggestions: names that start with or hold what was typed first, in this category then in
