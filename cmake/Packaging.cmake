@@ -108,6 +108,11 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt's own texts (context menus, standard buttons) in French; added to the libraries' depends.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS "qt6-translations-l10n")
+# Programs linked with packed relative relocations load only with glibc 2.36 or later; that is a
+# version the loader checks (GLIBC_ABI_DT_RELR), not a symbol, so dpkg-shlibdeps does not see it.
+if(VANEKO_LINKER_PACKS_RELOCATIONS)
+  string(APPEND CPACK_DEBIAN_PACKAGE_DEPENDS ", libc6 (>= 2.36)")
+endif()
 # dpkg-shlibdeps must find our private library in the staging tree.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS
     "${CMAKE_BINARY_DIR}/_CPack_Packages/Linux/DEB/vaneko-${PROJECT_VERSION}-Linux/usr/${VANEKO_PRIVATE_LIBDIR}")

@@ -44,6 +44,13 @@ appstreamcli validate --no-net "$unpacked"/usr/share/metainfo/*.metainfo.xml
 if [ -e "$unpacked/usr/lib/x86_64-linux-gnu/vaneko/libvmath.so" ] || ls "$unpacked"/usr/lib/*/libvmath* "$unpacked"/usr/lib/libvmath* 2>/dev/null; then
   echo "the maths library must be private, without a development link"; exit 1
 fi
+# A program with packed relative relocations needs glibc 2.36, which the Depends must say.
+depends="$(dpkg-deb --field "$deb" Depends)"
+for program in "$unpacked"/usr/bin/*; do
+  if readelf -V "$program" | grep -q GLIBC_ABI_DT_RELR && ! grep -q 'libc6 (>= 2.36)' <<<"$depends"; then
+    echo "$(basename "$program") needs glibc 2.36, and the package depends on: $depends"; exit 1
+  fi
+done
 result="$("$unpacked/usr/bin/vaneko-cli" convert Distance mi km 1)"
 [ "$result" = "1,609344" ] || { echo "unpacked vaneko-cli printed '$result'"; exit 1; }
 result="$("$unpacked/usr/bin/vaneko-cli" keys 2 + 3 '*' 4 =)"
