@@ -50,6 +50,11 @@ bool IsBlank(char32_t c) {
   return c == U' ' || c == U'\t' || c == 0xA0 || c == 0x202F;
 }
 
+bool IsAscii(std::string_view text) {
+  return std::all_of(text.begin(), text.end(),
+                     [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+}
+
 // The ASCII forms of a symbol people type for it: superscripts as digits or after "^", the
 // middle dot dropped or as "*", "-" or a blank, the degree sign dropped or as "deg", subscripts
 // as digits, the micro sign as "u". One form per way of writing, applied to the whole symbol.
@@ -157,9 +162,7 @@ struct AliasIndex {
           const std::string_view symbol =
               list == UnitList::From ? UnitSymbol(tab, p) : ToListSymbol(tab, p);
           // A symbol in plain ASCII is its own only ASCII form.
-          if (std::all_of(symbol.begin(), symbol.end(),
-                          [](char c) { return static_cast<unsigned char>(c) < 0x80; }))
-            continue;
+          if (IsAscii(symbol)) continue;
           for (const AsciiStyle& style : kAsciiStyles) {
             std::string form = AsciiForm(symbol, style);
             if (form.empty() || form == symbol) continue;
@@ -209,8 +212,7 @@ std::u32string FoldName(std::string_view text) {
   folded.reserve(text.size());
   bool pendingBlank = false;
   // Most names are plain ASCII: read them without decoding.
-  const bool ascii = std::all_of(text.begin(), text.end(),
-                                 [](char c) { return static_cast<unsigned char>(c) < 0x80; });
+  const bool ascii = IsAscii(text);
   const std::u32string decoded = ascii ? std::u32string() : DecodeUtf8(text);
   const std::size_t count = ascii ? text.size() : decoded.size();
   for (std::size_t k = 0; k < count; ++k) {
